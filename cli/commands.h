@@ -1,0 +1,17 @@
+#pragma once
+// The subcommands of `mapedit`. Each takes the arguments after its name, writes
+// its result to standard output and returns the exit code; failures are thrown
+// as cli::Failure.
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+using Args = std::vector<std::string>;
+
+int runIni(const Args& args);
+int runInfo(const Args& args);
+int runCell(const Args& args);
+
+} // namespace cli

@@ -1,0 +1,53 @@
+// mapedit: the command-line face of the map editor's libraries.
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+
+#include <exception>
+#include <iostream>
+#include <map>
+
+namespace {
+
+const char* const kUsage = R"(usage: mapedit COMMAND [ARGUMENTS]
+
+Reads and writes the files of the game's maps without opening the editor.
+
+commands:
+  ini get FILE SECTION KEY [DEFAULT]   print one value of an INI file
+  ini set FILE SECTION KEY VALUE       store one value in an INI file
+  info --root DIR --map NAME [--location NAME]
+                                       size and contents of a location
+  cell --root DIR --map NAME [--location NAME] X Y
+                                       the six values of one cell
+
+Run "mapedit COMMAND --help" for the details of a command.
+)";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> all(argv + 1, argv + argc);
+    if (all.empty() || all[0] == "--help" || all[0] == "-h" || all[0] == "help") {
+        std::cout << kUsage;
+        return all.empty() ? 1 : 0;
+    }
+    const std::map<std::string, int (*)(const cli::Args&)> commands = {
+        {"ini", cli::runIni},
+        {"info", cli::runInfo},
+        {"cell", cli::runCell},
+    };
+    const auto command = commands.find(all[0]);
+    if (command == commands.end()) {
+        std::cerr << "mapedit: unknown command \"" << all[0] << "\" (see mapedit --help)\n";
+        return 1;
+    }
+    try {
+        return command->second(cli::Args(all.begin() + 1, all.end()));
+    } catch (const cli::Failure& failure) {
+        std::cerr << "mapedit " << all[0] << ": " << failure.message << "\n";
+    } catch (const std::exception& e) {
+        std::cerr << "mapedit " << all[0] << ": " << e.what() << "\n";
+    }
+    return 1;
+}

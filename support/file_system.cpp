@@ -1,0 +1,464 @@
+#include "support/file_system.h"
+
+#include "support/cp1251.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <climits>
+#include <sys/uio.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace fsys {
+namespace {
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+#ifdef _WIN32
+std::wstring toWide(std::string_view text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (char c : text)
+        out += static_cast<wchar_t>(cp1251::toUnicode(static_cast<unsigned char>(c)));
+    return out;
+}
+#endif
+
+fs::path componentPath(std::string_view component) {
+#ifdef _WIN32
+    return fs::path(toWide(component));
+#else
+    return fs::path(cp1251::toUtf8(component));
+#endif
+}
+
+std::string componentText(const fs::path& name) {
+    const std::u8string utf8 = name.u8string();
+    return cp1251::fromUtf8(std::string(utf8.begin(), utf8.end()));
+}
+
+bool entryExists(const fs::path& p) {
+    std::error_code ec;
+    return fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec;
+}
+
+// The entry of `folder` whose name equals `component` without regard to case;
+// the first in name order when several do. Empty when there is none.
+fs::path findIgnoringCase(const fs::path& folder, std::string_view component) {
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    if (ec)
+        return {};
+    fs::path best;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            break;
+        const fs::path name = it->path().filename();
+        if (cp1251::sameNameIgnoringCase(componentText(name), component) &&
+            (best.empty() || name < best))
+            best = name;
+    }
+    return best;
+}
+
+int openFlags(File::Mode mode) {
+    int flags = 0;
+    switch (mode) {
+    case File::Mode::Read:
+        flags = O_RDONLY;
+        break;
+    case File::Mode::WriteInPlace:
+        flags = O_WRONLY | O_CREAT;
+        break;
+    case File::Mode::WriteTruncate:
+        flags = O_WRONLY | O_CREAT | O_TRUNC;
+        break;
+    case File::Mode::Append:
+        flags = O_WRONLY | O_CREAT | O_APPEND;
+        break;
+    }
+#ifdef _WIN32
+    flags |= O_BINARY;
+#else
+    flags |= O_CLOEXEC;
+#endif
+    return flags;
+}
+
+#ifdef _WIN32
+constexpr std::size_t kMaxSlicesPerCall = 1;
+#else
+constexpr std::size_t kMaxSlicesPerCall = IOV_MAX;
+#endif
+
+} // namespace
+
+fs::path resolve(std::string_view text, std::error_code& ec) {
+    ec.clear();
+    if (text.find('\0') != std::string_view::npos) {
+        ec = std::make_error_code(std::errc::invalid_argument);
+        return {};
+    }
+#ifdef _WIN32
+    return fs::path(toWide(text));
+#else
+    fs::path out;
+    std::size_t pos = 0;
+    if (!text.empty() && (text[0] == '\\' || text[0] == '/')) {
+        out = "/";
+        pos = 1;
+    }
+    bool matching = true; // false once a component is missing: the rest cannot exist
+    while (pos <= text.size()) {
+        std::size_t end = text.find_first_of("\\/", pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view component = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (component.empty())
+            continue;
+        const fs::path exact = out / componentPath(component);
+        if (!matching || component == "." || component == ".." || entryExists(exact)) {
+            out = exact;
+            continue;
+        }
+        const fs::path found = findIgnoringCase(out, component);
+        if (found.empty()) {
+            matching = false;
+            out = exact;
+        } else {
+            out /= found;
+        }
+    }
+    // Keep a trailing separator: it marks a folder.
+    if (!text.empty() && (text.back() == '\\' || text.back() == '/') && out != "/")
+        out += "/";
+    return out;
+#endif
+}
+
+std::string toText(const fs::path& native) {
+    std::string text = componentText(native);
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
+Probe probe(std::string_view text) {
+    std::error_code ec;
+    const fs::path p = resolve(text, ec);
+    if (ec)
+        return Probe::OtherFailure;
+    if (p.empty())
+        return Probe::Missing;
+#ifdef _WIN32
+    const int fd = _wopen(p.c_str(), O_RDONLY | O_BINARY);
+#else
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+#endif
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return Probe::Missing;
+        return Probe::OtherFailure;
+    }
+#ifdef _WIN32
+    _close(fd);
+#else
+    ::close(fd);
+#endif
+    return Probe::Exists;
+}
+
+bool isFolder(std::string_view text) {
+    std::error_code ec;
+    const fs::path p = resolve(text, ec);
+    return !ec && fs::is_directory(p, ec);
+}
+
+std::uint64_t fileSize(std::string_view text, std::error_code& ec) {
+    const fs::path p = resolve(text, ec);
+    if (ec)
+        return 0;
+    const auto size = fs::file_size(p, ec);
+    return ec ? 0 : size;
+}
+
+bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& ec) {
+    bytes.clear();
+    File file;
+    if (!file.open(text, File::Mode::Read, ec))
+        return false;
+    const std::uint64_t size = file.size(ec);
+    if (ec)
+        return false;
+    bytes.resize(static_cast<std::size_t>(size));
+    std::size_t got = 0;
+    if (!file.read(bytes.data(), bytes.size(), got, ec))
+        return false;
+    bytes.resize(got);
+    return true;
+}
+
+bool writeWholeFile(std::string_view text, std::string_view bytes, std::error_code& ec) {
+    File file;
+    return file.open(text, File::Mode::WriteTruncate, ec) &&
+           file.write(bytes.data(), bytes.size(), ec);
+}
+
+bool removeFile(std::string_view text, std::error_code& ec) {
+    const fs::path p = resolve(text, ec);
+    if (ec)
+        return false;
+    return fs::remove(p, ec) && !ec;
+}
+
+bool createFolder(std::string_view text, std::error_code& ec) {
+    const fs::path p = resolve(text, ec);
+    if (ec)
+        return false;
+    fs::create_directory(p, ec);
+    return !ec;
+}
+
+bool matchesWildcard(std::string_view name, std::string_view pattern) {
+    if (pattern == "*.*" || pattern == "*")
+        return true;
+    // Iterative matching with one backtrack point for the last "*".
+    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' ||
+                    cp1251::foldCase(static_cast<unsigned char>(pattern[p])) ==
+                        cp1251::foldCase(static_cast<unsigned char>(name[n])))) {
+            ++p;
+            ++n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+std::vector<std::string> listFolder(std::string_view folderText, std::string_view pattern,
+                                    EntryKind kind, std::error_code& ec) {
+    std::vector<std::string> names;
+    const fs::path folder = resolve(folderText, ec);
+    if (ec)
+        return names;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    if (ec)
+        return names;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            break;
+        const std::string name = componentText(it->path().filename());
+        if (name.empty() || name[0] == '.')
+            continue;
+        std::error_code typeEc;
+        const bool wanted =
+            kind == EntryKind::Files ? it->is_regular_file(typeEc) : it->is_directory(typeEc);
+        if (wanted && !typeEc && matchesWildcard(name, pattern))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+File::~File() {
+    close();
+}
+
+File::File(File&& other) noexcept : m_fd(other.m_fd) {
+    other.m_fd = -1;
+}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        close();
+        m_fd = other.m_fd;
+        other.m_fd = -1;
+    }
+    return *this;
+}
+
+bool File::open(std::string_view text, Mode mode, std::error_code& ec) {
+    close();
+    const fs::path p = resolve(text, ec);
+    if (ec)
+        return false;
+#ifdef _WIN32
+    m_fd = _wopen(p.c_str(), openFlags(mode), _S_IREAD | _S_IWRITE);
+#else
+    m_fd = ::open(p.c_str(), openFlags(mode), 0666);
+#endif
+    if (m_fd < 0) {
+        ec = lastError();
+        return false;
+    }
+    if (mode == Mode::Read) {
+        // A folder opens for reading on some systems; it is not a file.
+        struct stat st {};
+        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            close();
+            ec = std::make_error_code(std::errc::is_a_directory);
+            return false;
+        }
+    }
+    return true;
+}
+
+void File::close() {
+    if (m_fd >= 0) {
+#ifdef _WIN32
+        _close(m_fd);
+#else
+        ::close(m_fd);
+#endif
+        m_fd = -1;
+    }
+}
+
+std::uint64_t File::size(std::error_code& ec) const {
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) {
+        ec = lastError();
+        return 0;
+    }
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool File::read(void* data, std::size_t size, std::size_t& got, std::error_code& ec) {
+    const Slice slice{data, size};
+    return readScatter(std::span<const Slice>(&slice, 1), got, ec);
+}
+
+// Moves the position (first unfinished slice, bytes done in it) on by `n` bytes.
+template <class SliceT>
+void advance(std::span<const SliceT> slices, std::size_t n, std::size_t& first,
+             std::size_t& firstDone) {
+    while (first < slices.size()) {
+        const std::size_t room = slices[first].size - firstDone;
+        if (n < room) {
+            firstDone += n;
+            return;
+        }
+        n -= room;
+        ++first;
+        firstDone = 0;
+    }
+}
+
+bool File::readScatter(std::span<const Slice> slices, std::size_t& got, std::error_code& ec) {
+    got = 0;
+    std::size_t first = 0;     // first slice not yet full
+    std::size_t firstDone = 0; // bytes of that slice already read
+    advance(slices, 0, first, firstDone);
+    while (first < slices.size()) {
+#ifdef _WIN32
+        const auto want =
+            static_cast<unsigned>(std::min<std::size_t>(slices[first].size - firstDone, 1u << 30));
+        const auto n = _read(m_fd, static_cast<char*>(slices[first].data) + firstDone, want);
+#else
+        const std::size_t count = std::min(kMaxSlicesPerCall, slices.size() - first);
+        iovec vecs[IOV_MAX];
+        for (std::size_t i = 0; i < count; ++i) {
+            const Slice& s = slices[first + i];
+            const std::size_t skip = i == 0 ? firstDone : 0;
+            vecs[i] = {static_cast<char*>(s.data) + skip, s.size - skip};
+        }
+        const ssize_t n = ::readv(m_fd, vecs, static_cast<int>(count));
+#endif
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ec = lastError();
+            return false;
+        }
+        if (n == 0)
+            return true; // end of file
+        got += static_cast<std::size_t>(n);
+        advance(slices, static_cast<std::size_t>(n), first, firstDone);
+    }
+    return true;
+}
+
+bool File::readAt(std::uint64_t offset, void* data, std::size_t size, std::size_t& got,
+                  std::error_code& ec) {
+#ifdef _WIN32
+    if (_lseeki64(m_fd, static_cast<long long>(offset), SEEK_SET) < 0) {
+        ec = lastError();
+        return false;
+    }
+    return read(data, size, got, ec);
+#else
+    got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(m_fd, static_cast<char*>(data) + got, size - got,
+                                  static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ec = lastError();
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+#endif
+}
+
+bool File::write(const void* data, std::size_t size, std::error_code& ec) {
+    const ConstSlice slice{data, size};
+    return writeGather(std::span<const ConstSlice>(&slice, 1), ec);
+}
+
+bool File::writeGather(std::span<const ConstSlice> slices, std::error_code& ec) {
+    std::size_t first = 0;
+    std::size_t firstDone = 0;
+    advance(slices, 0, first, firstDone);
+    while (first < slices.size()) {
+#ifdef _WIN32
+        const auto want =
+            static_cast<unsigned>(std::min<std::size_t>(slices[first].size - firstDone, 1u << 30));
+        const auto n = _write(m_fd, static_cast<const char*>(slices[first].data) + firstDone, want);
+#else
+        const std::size_t count = std::min(kMaxSlicesPerCall, slices.size() - first);
+        iovec vecs[IOV_MAX];
+        for (std::size_t i = 0; i < count; ++i) {
+            const ConstSlice& s = slices[first + i];
+            const std::size_t skip = i == 0 ? firstDone : 0;
+            vecs[i] = {const_cast<char*>(static_cast<const char*>(s.data)) + skip, s.size - skip};
+        }
+        const ssize_t n = ::writev(m_fd, vecs, static_cast<int>(count));
+#endif
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ec = lastError();
+            return false;
+        }
+        advance(slices, static_cast<std::size_t>(n), first, firstDone);
+    }
+    return true;
+}
+
+} // namespace fsys

@@ -1,0 +1,113 @@
+#pragma once
+// The one boundary between the program's path texts and the file system.
+//
+// Paths inside the program are code page 1251 texts with "\" separators, built
+// by concatenation. Every open, test, listing, creation and deletion of a file
+// or folder goes through this boundary, which turns such a text into a native
+// path: "\" becomes "/" on Linux, names become UTF-8, and a component that does
+// not exist with its exact spelling is matched without regard to case against
+// the entries of its folder (game data is authored on a case-insensitive file
+// system).
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace fsys {
+
+// The native path for a program path text. Fails (invalid_argument) for texts
+// that no file system can name, such as texts holding a NUL byte.
+std::filesystem::path resolve(std::string_view text, std::error_code& ec);
+
+// A native path back as a program text (code page 1251, "\" separators).
+std::string toText(const std::filesystem::path& native);
+
+enum class Probe { Exists, Missing, OtherFailure };
+
+// Tries to open a path for reading: Missing when the file or a folder on the
+// way does not exist, OtherFailure when the open failed for another reason.
+// A folder counts as Exists.
+Probe probe(std::string_view text);
+
+bool isFolder(std::string_view text);
+
+// Size of a file in bytes.
+std::uint64_t fileSize(std::string_view text, std::error_code& ec);
+
+bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& ec);
+
+// Replaces the file's contents (creating it in an existing folder).
+bool writeWholeFile(std::string_view text, std::string_view bytes, std::error_code& ec);
+
+bool removeFile(std::string_view text, std::error_code& ec);
+
+// Creates one folder; an existing folder is not an error.
+bool createFolder(std::string_view text, std::error_code& ec);
+
+enum class EntryKind { Files, Folders };
+
+// Names (code page 1251) of the entries of a folder that match a wildcard
+// pattern ("*" and "?", without regard to case; "*.*" matches every name),
+// sorted. Files: plain files that are not hidden; Folders: folders that are not
+// hidden. A missing folder gives an empty list and sets ec.
+std::vector<std::string> listFolder(std::string_view folderText, std::string_view pattern,
+                                    EntryKind kind, std::error_code& ec);
+
+bool matchesWildcard(std::string_view name, std::string_view pattern);
+
+// A piece of memory taking part in a scatter read or a gather write.
+struct Slice {
+    void* data;
+    std::size_t size;
+};
+struct ConstSlice {
+    const void* data;
+    std::size_t size;
+};
+
+// An open file, closed when the object goes.
+class File {
+public:
+    enum class Mode {
+        Read,
+        // Opens for writing from the first byte, creating the file when missing
+        // and keeping its length (the old bytes past what is written stay).
+        WriteInPlace,
+        // Opens for writing and empties the file first.
+        WriteTruncate,
+        Append,
+    };
+
+    File() = default;
+    ~File();
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+
+    bool open(std::string_view text, Mode mode, std::error_code& ec);
+    bool isOpen() const { return m_fd >= 0; }
+    void close();
+
+    std::uint64_t size(std::error_code& ec) const;
+
+    // Reads until the slices are full or the file ends; `got` is the number of
+    // bytes read. Reaching the end early is not an error.
+    bool readScatter(std::span<const Slice> slices, std::size_t& got, std::error_code& ec);
+    bool read(void* data, std::size_t size, std::size_t& got, std::error_code& ec);
+    bool readAt(std::uint64_t offset, void* data, std::size_t size, std::size_t& got,
+                std::error_code& ec);
+
+    bool writeGather(std::span<const ConstSlice> slices, std::error_code& ec);
+    bool write(const void* data, std::size_t size, std::error_code& ec);
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace fsys
