@@ -1,0 +1,167 @@
+#include "model/grid_file.h"
+
+#include "model/cell_codes.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace model {
+namespace {
+
+// Rows per system call: 170 rows of six slices stay within one call's limit.
+constexpr std::int32_t kRowsPerBatch = 170;
+
+std::size_t recordBytes(std::int32_t width) {
+    return static_cast<std::size_t>(width) * 8;
+}
+
+// Offset of each layer's slice within a record of a W-wide grid.
+std::size_t sliceOffset(Layer layer, std::int32_t width) {
+    std::size_t offset = 0;
+    for (Layer l : kFileLayerOrder) {
+        if (l == layer)
+            break;
+        offset += static_cast<std::size_t>(width) * bytesPerCell(l);
+    }
+    return offset;
+}
+
+std::uint64_t countNonZero(const unsigned char* data, std::size_t size) {
+    std::uint64_t n = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        n += data[i] != 0;
+    return n;
+}
+
+std::uint64_t countNonZeroPairs(const unsigned char* data, std::size_t size) {
+    std::uint64_t n = 0;
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        n += (data[i] | data[i + 1]) != 0;
+    return n;
+}
+
+} // namespace
+
+bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesRead,
+                     std::error_code& ec) {
+    bytesRead = 0;
+    const std::int32_t rows = grid.rowCount(Layer::Earths);
+    std::vector<fsys::Slice> slices;
+    slices.reserve(static_cast<std::size_t>(kRowsPerBatch) * kFileLayerOrder.size());
+    for (std::int32_t first = 0; first < rows; first += kRowsPerBatch) {
+        const std::int32_t last = std::min(rows, first + kRowsPerBatch);
+        slices.clear();
+        std::size_t wanted = 0;
+        for (std::int32_t y = first; y < last; ++y) {
+            for (Layer layer : kFileLayerOrder) {
+                slices.push_back({grid.rowData(layer, y), grid.rowBytes(layer)});
+                wanted += grid.rowBytes(layer);
+            }
+        }
+        std::size_t got = 0;
+        if (!file.readScatter(slices, got, ec))
+            return false;
+        bytesRead += got;
+        if (got < wanted)
+            break; // the file ends here
+    }
+    return true;
+}
+
+bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec) {
+    fsys::File file;
+    if (!file.open(gridFile, fsys::File::Mode::WriteInPlace, ec))
+        return false;
+    const std::int32_t rows = grid.rowCount(Layer::Earths);
+    for (Layer layer : kFileLayerOrder) {
+        if (grid.rowCount(layer) != rows) {
+            ec = std::make_error_code(std::errc::invalid_argument);
+            return false;
+        }
+    }
+    std::vector<fsys::ConstSlice> slices;
+    slices.reserve(static_cast<std::size_t>(kRowsPerBatch) * kFileLayerOrder.size());
+    for (std::int32_t first = 0; first < rows; first += kRowsPerBatch) {
+        const std::int32_t last = std::min(rows, first + kRowsPerBatch);
+        slices.clear();
+        for (std::int32_t y = first; y < last; ++y) {
+            for (Layer layer : kFileLayerOrder)
+                slices.push_back({grid.rowData(layer, y), grid.rowBytes(layer)});
+        }
+        if (!file.writeGather(slices, ec))
+            return false;
+    }
+    return true;
+}
+
+bool readGridCell(std::string_view gridFile, std::int32_t width, std::int32_t x, std::int32_t y,
+                  CellValues& cell, bool& covered, std::error_code& ec) {
+    cell = {};
+    covered = false;
+    fsys::File file;
+    if (!file.open(gridFile, fsys::File::Mode::Read, ec))
+        return false;
+    std::vector<unsigned char> record(recordBytes(width));
+    std::size_t got = 0;
+    if (!file.readAt(static_cast<std::uint64_t>(y) * record.size(), record.data(), record.size(),
+                     got, ec))
+        return false;
+    if (got < record.size())
+        std::fill(record.begin() + static_cast<std::ptrdiff_t>(got), record.end(), 0);
+    covered = got == record.size();
+    const auto at = [&](Layer layer) {
+        return record.data() + sliceOffset(layer, width) +
+               static_cast<std::size_t>(x) * bytesPerCell(layer);
+    };
+    cell.earth = *at(Layer::Earths);
+    cell.object = mdlMain::DecodeCell(at(Layer::Objects));
+    cell.predmet = *at(Layer::Predmets);
+    cell.door = mdlMain::DecodeCell(at(Layer::Doors));
+    cell.block = *at(Layer::Blocks);
+    cell.guard = *at(Layer::Guards);
+    return true;
+}
+
+bool censusGridFile(std::string_view gridFile, std::int32_t width, std::int32_t height,
+                    GridCensus& census, std::error_code& ec) {
+    census = {};
+    fsys::File file;
+    if (!file.open(gridFile, fsys::File::Mode::Read, ec))
+        return false;
+    census.fileBytes = file.size(ec);
+    if (ec)
+        return false;
+    const std::size_t record = recordBytes(width);
+    if (record == 0)
+        return true;
+    const std::size_t rowsPerChunk = std::max<std::size_t>(1, (4u << 20) / record);
+    std::vector<unsigned char> buffer(rowsPerChunk * record);
+    std::uint64_t rowsLeft = static_cast<std::uint64_t>(height) + 1;
+    while (rowsLeft > 0) {
+        const std::size_t rows = static_cast<std::size_t>(std::min<std::uint64_t>(rowsLeft, rowsPerChunk));
+        std::size_t got = 0;
+        if (!file.read(buffer.data(), rows * record, got, ec))
+            return false;
+        // A partial last record counts with its missing bytes empty.
+        if (got % record)
+            std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(got),
+                      buffer.begin() + static_cast<std::ptrdiff_t>((got / record + 1) * record), 0);
+        const std::size_t fullRows = (got + record - 1) / record;
+        for (std::size_t r = 0; r < fullRows; ++r) {
+            const unsigned char* rec = buffer.data() + r * record;
+            for (std::size_t i = 0; i < kAllLayers.size(); ++i) {
+                const Layer layer = kAllLayers[i];
+                const unsigned char* slice = rec + sliceOffset(layer, width);
+                const std::size_t size = static_cast<std::size_t>(width) * bytesPerCell(layer);
+                census.nonEmpty[i] += bytesPerCell(layer) == 2 ? countNonZeroPairs(slice, size)
+                                                               : countNonZero(slice, size);
+            }
+        }
+        if (got < rows * record)
+            break;
+        rowsLeft -= rows;
+    }
+    return true;
+}
+
+} // namespace model

@@ -1,0 +1,87 @@
+#include "model/location_config.h"
+
+#include "model/location_grid.h"
+#include "support/mdl_ini.h"
+
+#include <limits>
+
+namespace model {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::optional<ConfigProblem> checkValue(const std::string& key, const std::string& text,
+                                        std::int32_t& out) {
+    const auto number = parseWholeNumber(text);
+    if (!number)
+        return ConfigProblem{ConfigProblem::Kind::NotANumber, key, text};
+    if (*number < 0)
+        return ConfigProblem{ConfigProblem::Kind::Negative, key, text};
+    out = *number;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
+    std::size_t pos = 0;
+    std::size_t end = text.size();
+    while (pos < end && isBlank(text[pos]))
+        ++pos;
+    while (end > pos && isBlank(text[end - 1]))
+        --end;
+    bool negative = false;
+    if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    if (pos == end)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; pos < end; ++pos) {
+        const char c = text[pos];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<std::int32_t>::max() ||
+        value < std::numeric_limits<std::int32_t>::min())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+ConfigReading readLocationConfig(std::string_view configFile) {
+    ConfigReading reading;
+    reading.widthText = mdlINI::ReadIni(configFile, "CONFIG", "Width", "120");
+    reading.heightText = mdlINI::ReadIni(configFile, "CONFIG", "Height", "120");
+    LocationSize size;
+    if ((reading.problem = checkValue("Width", reading.widthText, size.width)))
+        return reading;
+    if ((reading.problem = checkValue("Height", reading.heightText, size.height)))
+        return reading;
+    const std::int64_t bytes = LocationGrid::gridBytes(size.width, size.height);
+    if (bytes < 0 || static_cast<std::uint64_t>(bytes) > LocationGrid::maxGridBytes() ||
+        static_cast<std::int64_t>(size.width) * 2 > std::numeric_limits<std::int32_t>::max()) {
+        reading.problem = ConfigProblem{ConfigProblem::Kind::TooLarge, "", "", bytes};
+        return reading;
+    }
+    reading.size = size;
+    return reading;
+}
+
+bool writeLocationConfig(std::string_view configFile, std::string_view width,
+                         std::string_view height, bool notRound) {
+    std::error_code ec;
+    bool ok = mdlINI::WriteIniReporting(configFile, "CONFIG", "Width", width, ec);
+    ok = mdlINI::WriteIniReporting(configFile, "CONFIG", "Height", height, ec) && ok;
+    if (notRound)
+        ok = mdlINI::WriteIniReporting(configFile, "CONFIG", "Round", "1", ec) && ok;
+    return ok;
+}
+
+} // namespace model

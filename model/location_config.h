@@ -1,0 +1,46 @@
+#pragma once
+// The location configuration file: an INI file whose section "CONFIG" holds
+// "Width" (columns) and "Height" (highest row number) as decimal texts, and
+// "Round" = "1" for a location that is not round.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace model {
+
+struct LocationSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0; // the highest row number: the grid has height + 1 rows
+};
+
+// Why a configuration cannot give a grid.
+struct ConfigProblem {
+    enum class Kind { NotANumber, Negative, TooLarge };
+    Kind kind;
+    std::string key;   // "Width" or "Height"; empty for TooLarge
+    std::string value; // the text as found
+    std::int64_t bytes = 0; // TooLarge: bytes the grid would take
+};
+
+struct ConfigReading {
+    std::string widthText;
+    std::string heightText;
+    std::optional<LocationSize> size;    // set when both values are usable
+    std::optional<ConfigProblem> problem; // set otherwise
+};
+
+// A whole number: optional blanks around an optional sign and decimal digits,
+// within 32 bits. Anything else gives nothing.
+std::optional<std::int32_t> parseWholeNumber(std::string_view text);
+
+// Reads and checks the size of a location (missing keys: "120").
+ConfigReading readLocationConfig(std::string_view configFile);
+
+// Writes a new location's configuration: Width and Height as typed, and
+// Round = "1" when the location is not round.
+bool writeLocationConfig(std::string_view configFile, std::string_view width,
+                         std::string_view height, bool notRound);
+
+} // namespace model

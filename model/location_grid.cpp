@@ -1,0 +1,252 @@
+#include "model/location_grid.h"
+
+#include "model/cell_codes.h"
+
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace model {
+namespace {
+
+std::uint64_t gridLimitOverride = 0;
+
+std::uint64_t physicalMemory() {
+#ifdef _WIN32
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    return GlobalMemoryStatusEx(&status) ? status.ullTotalPhys : 0;
+#else
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    return pages > 0 && pageSize > 0
+               ? static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize)
+               : 0;
+#endif
+}
+
+[[noreturn]] void outOfRange(Layer layer, std::int32_t x, std::int32_t y) {
+    throw std::out_of_range(std::string("cell (") + std::to_string(x) + ", " + std::to_string(y) +
+                            ") is outside the " + layerName(layer) + " layer");
+}
+
+} // namespace
+
+const char* layerName(Layer layer) {
+    switch (layer) {
+    case Layer::Doors:
+        return "Doors";
+    case Layer::Earths:
+        return "Earths";
+    case Layer::Objects:
+        return "Objects";
+    case Layer::Predmets:
+        return "Predmets";
+    case Layer::Blocks:
+        return "Blocks";
+    case Layer::Guards:
+        return "Guards";
+    }
+    return "?";
+}
+
+std::int64_t LocationGrid::gridBytes(std::int64_t width, std::int64_t height) {
+    if (width < 0 || height < 0)
+        return -1;
+    const std::int64_t rows = height + 1;
+    const std::int64_t record = 8 * width;
+    if (width > std::numeric_limits<std::int64_t>::max() / 8 ||
+        (record > 0 && rows > std::numeric_limits<std::int64_t>::max() / record))
+        return -1;
+    return record * rows;
+}
+
+std::uint64_t LocationGrid::maxGridBytes() {
+    if (gridLimitOverride)
+        return gridLimitOverride;
+    const std::uint64_t physical = physicalMemory();
+    return physical ? physical : std::numeric_limits<std::uint64_t>::max();
+}
+
+void LocationGrid::setMaxGridBytes(std::uint64_t limit) {
+    gridLimitOverride = limit;
+}
+
+void LocationGrid::CreatMap(std::uint8_t btEarth) {
+    const std::int32_t width = m_mapWidth;
+    const std::int32_t height = m_mapHeight;
+    if (width < 0 || height < 0) {
+        m_errorMessage = "Subscript out of range: a grid of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " cannot be built";
+        return;
+    }
+    if (static_cast<std::int64_t>(width) * 2 > std::numeric_limits<std::int32_t>::max()) {
+        m_errorMessage = "Overflow: a row of " + std::to_string(width) + " two-byte cells";
+        return;
+    }
+    const std::int64_t bytes = gridBytes(width, height);
+    if (static_cast<std::uint64_t>(bytes) > maxGridBytes()) {
+        m_errorMessage = "Out of memory: a grid of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " needs " + std::to_string(bytes) + " bytes";
+        return;
+    }
+
+    // The old layers go before the new ones are built, so a load never holds
+    // two grids at once.
+    for (auto& layer : m_layers)
+        layer = LayerData{};
+    const std::int32_t rows = height + 1;
+    try {
+        // Built in the order Earths, Doors, Objects, Predmets, Blocks, Guards.
+        for (Layer layer : {Layer::Earths, Layer::Doors, Layer::Objects, Layer::Predmets,
+                            Layer::Blocks, Layer::Guards}) {
+            const std::size_t rowBytes =
+                static_cast<std::size_t>(width) * static_cast<std::size_t>(bytesPerCell(layer));
+            LayerData& data = m_layers[index(layer)];
+            data.block = ByteBlock(rowBytes * static_cast<std::size_t>(rows));
+            data.rows = rows;
+            data.rowBytes = rowBytes;
+        }
+    } catch (const std::bad_alloc&) {
+        for (auto& layer : m_layers)
+            layer = LayerData{};
+        m_errorMessage = "Out of memory: a grid of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " needs " + std::to_string(bytes) + " bytes";
+        return;
+    }
+    if (btEarth != 0) {
+        auto& earths = m_layers[index(Layer::Earths)].block;
+        std::memset(earths.data(), btEarth, earths.size());
+    }
+    m_errorMessage.clear();
+}
+
+LocationGrid::Rows LocationGrid::layerRows(Layer layer) const {
+    const LayerData& data = m_layers[index(layer)];
+    Rows rows;
+    rows.reserve(static_cast<std::size_t>(data.rows));
+    for (std::int32_t y = 0; y < data.rows; ++y)
+        rows.emplace_back(reinterpret_cast<const char*>(rowData(layer, y)), data.rowBytes);
+    return rows;
+}
+
+void LocationGrid::setLayerRows(Layer layer, const Rows& rows) {
+    const std::size_t rowBytes = rows.empty() ? 0 : rows.front().size();
+    for (const auto& row : rows) {
+        if (row.size() != rowBytes)
+            throw std::invalid_argument(std::string("rows of the ") + layerName(layer) +
+                                        " layer differ in length");
+    }
+    if (rows.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw std::invalid_argument("too many rows");
+    LayerData data;
+    data.block = ByteBlock(rowBytes * rows.size());
+    data.rows = static_cast<std::int32_t>(rows.size());
+    data.rowBytes = rowBytes;
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        if (rowBytes > 0)
+            std::memcpy(data.block.data() + y * rowBytes, rows[y].data(), rowBytes);
+    }
+    m_layers[index(layer)] = std::move(data);
+}
+
+std::string LocationGrid::rowCopy(Layer layer, std::int32_t i) const {
+    const LayerData& data = m_layers[index(layer)];
+    if (i < 0 || i >= data.rows)
+        throw std::out_of_range("row " + std::to_string(i) + " is outside the " +
+                                layerName(layer) + " layer");
+    return std::string(reinterpret_cast<const char*>(rowData(layer, i)), data.rowBytes);
+}
+
+bool LocationGrid::isComplete() const {
+    if (m_mapWidth < 0 || m_mapHeight < 0)
+        return false;
+    for (Layer layer : kAllLayers) {
+        const LayerData& data = m_layers[index(layer)];
+        if (data.rows != m_mapHeight + 1 ||
+            data.rowBytes != static_cast<std::size_t>(m_mapWidth) *
+                                 static_cast<std::size_t>(bytesPerCell(layer)))
+            return false;
+    }
+    return true;
+}
+
+const unsigned char* LocationGrid::checkedCell(Layer layer, std::int32_t x, std::int32_t y) const {
+    const LayerData& data = m_layers[index(layer)];
+    const auto width = static_cast<std::int64_t>(data.rowBytes / bytesPerCell(layer));
+    if (y < 0 || y >= data.rows || x < 0 || x >= width)
+        outOfRange(layer, x, y);
+    return rowData(layer, y) + static_cast<std::size_t>(x) * bytesPerCell(layer);
+}
+
+unsigned char* LocationGrid::checkedCell(Layer layer, std::int32_t x, std::int32_t y) {
+    return const_cast<unsigned char*>(std::as_const(*this).checkedCell(layer, x, y));
+}
+
+std::int32_t LocationGrid::cellValue(Layer layer, std::int32_t x, std::int32_t y) const {
+    const unsigned char* cell = checkedCell(layer, x, y);
+    return bytesPerCell(layer) == 2 ? mdlMain::DecodeCell(cell) : cell[0];
+}
+
+void LocationGrid::setCellValue(Layer layer, std::int32_t x, std::int32_t y, std::int32_t value) {
+    unsigned char* cell = checkedCell(layer, x, y);
+    if (bytesPerCell(layer) == 2)
+        mdlMain::EncodeCell(value, cell);
+    else
+        cell[0] = static_cast<unsigned char>(value);
+}
+
+void LocationGrid::ChangeBloks(std::int32_t y, std::int32_t x, std::uint8_t value) {
+    if (x >= m_mapWidth)
+        x -= m_mapWidth;
+    if (x < 0)
+        x += m_mapWidth;
+    if (y >= m_mapHeight)
+        y -= m_mapHeight;
+    if (y < 0)
+        y += m_mapHeight;
+    const std::string digits = std::to_string(value);
+    checkedCell(Layer::Blocks, x, y)[0] = static_cast<unsigned char>(digits[0]);
+}
+
+void LocationGrid::reloadCurrentCell() {
+    m_currentEarth = static_cast<std::uint8_t>(cellValue(Layer::Earths, m_cursorX, m_cursorY));
+    m_currentObject = cellValue(Layer::Objects, m_cursorX, m_cursorY);
+    m_currentDoor = cellValue(Layer::Doors, m_cursorX, m_cursorY);
+    m_currentBlocks = static_cast<std::uint8_t>(cellValue(Layer::Blocks, m_cursorX, m_cursorY));
+    m_currentGuard = static_cast<std::uint8_t>(cellValue(Layer::Guards, m_cursorX, m_cursorY));
+}
+
+void LocationGrid::setCurrentDoor(std::int32_t value) {
+    m_currentDoor = value;
+    setCellValue(Layer::Doors, m_cursorX, m_cursorY, value);
+}
+
+void LocationGrid::setCurrentEarth(std::uint8_t value) {
+    m_currentEarth = value;
+    setCellValue(Layer::Earths, m_cursorX, m_cursorY, value);
+}
+
+void LocationGrid::setCurrentObject(std::int32_t value) {
+    m_currentObject = value;
+    setCellValue(Layer::Objects, m_cursorX, m_cursorY, value);
+}
+
+void LocationGrid::setCurrentBlocks(std::uint8_t value) {
+    m_currentBlocks = value;
+    setCellValue(Layer::Blocks, m_cursorX, m_cursorY, value);
+}
+
+void LocationGrid::setCurrentGuard(std::uint8_t value) {
+    m_currentGuard = value;
+    setCellValue(Layer::Guards, m_cursorX, m_cursorY, value);
+}
+
+} // namespace model
