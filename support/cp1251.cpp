@@ -5,8 +5,8 @@
 namespace cp1251 {
 namespace {
 
-// Code points of the bytes 0x80..0xFF.
-constexpr std::array<char16_t, 128> kUpperHalf = {
+// Code points of the bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+constexpr std::array<char16_t, 64> kUpperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
@@ -92,7 +92,11 @@ constexpr auto kFold = makeFoldTable();
 } // namespace
 
 char32_t toUnicode(unsigned char byte) {
-    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
+    if (byte < 0x80)
+        return byte;
+    if (byte >= 0xC0)
+        return 0x0410 + (byte - 0xC0);
+    return kUpperHalf[byte - 0x80];
 }
 
 std::string toUtf8(std::string_view text) {
