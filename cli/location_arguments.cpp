@@ -1,0 +1,68 @@
+#include "cli/location_arguments.h"
+
+#include "model/location_grid.h"
+#include "support/application_folder.h"
+#include "support/cp1251.h"
+#include "support/file_system.h"
+#include "support/mdl_main.h"
+
+namespace cli {
+
+const std::set<std::string>& locationOptions() {
+    static const std::set<std::string> options = {"--root", "--map", "--location"};
+    return options;
+}
+
+std::string displayPath(const std::string& text) {
+    std::error_code ec;
+    const auto native = fsys::resolve(text, ec);
+    if (ec)
+        return cp1251::toUtf8(text);
+    const std::u8string utf8 = native.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
+LocationArguments openLocation(const CommandLine& line) {
+    if (const auto root = line.value("--root")) {
+        appfolder::setNative(*root);
+        if (!fsys::isFolder(mdlMain::ApplicationFolder()))
+            throw Failure{"the folder " + *root + " given by --root does not exist"};
+    }
+    LocationArguments args;
+    args.map = cp1251::fromUtf8(line.required("--map"));
+    args.location = cp1251::fromUtf8(line.value("--location").value_or("main"));
+    args.files = model::locationFiles(args.map, args.location);
+    const std::string name = "location \"" + cp1251::toUtf8(args.location) + "\"";
+
+    std::string config = args.files.config;
+    if (!mdlMain::FileExists(config))
+        throw Failure{name + ": configuration file " + displayPath(config) + " not found"};
+    std::string grid = args.files.grid;
+    if (!mdlMain::FileExists(grid))
+        throw Failure{name + ": grid file " + displayPath(grid) + " not found"};
+
+    const model::ConfigReading reading = model::readLocationConfig(config);
+    if (const auto& problem = reading.problem) {
+        std::string why;
+        switch (problem->kind) {
+        case model::ConfigProblem::Kind::NotANumber:
+            why = problem->key + " = \"" + cp1251::toUtf8(problem->value) +
+                  "\" is not a whole number";
+            break;
+        case model::ConfigProblem::Kind::Negative:
+            why = problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\" is negative";
+            break;
+        case model::ConfigProblem::Kind::TooLarge:
+            why = "a grid of Width = " + cp1251::toUtf8(reading.widthText) +
+                  ", Height = " + cp1251::toUtf8(reading.heightText) + " is too large to hold";
+            break;
+        }
+        throw Failure{name + ": configuration file " + displayPath(config) + ": " + why};
+    }
+    args.size = *reading.size;
+    args.expectedGridBytes = static_cast<std::uint64_t>(
+        model::LocationGrid::gridBytes(args.size.width, args.size.height));
+    return args;
+}
+
+} // namespace cli
