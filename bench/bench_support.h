@@ -1,0 +1,25 @@
+#pragma once
+// Fixtures shared by the benchmarks: worlds kept below the temporary folder
+// between runs (large grid files take a while to write) and a whole-process
+// runner.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bench_support {
+
+// A world folder holding map "Bench" with location "main" of the given size,
+// whose grid file is filled with a repeating pattern. Built once, reused.
+std::string worldWithLocation(std::int32_t width, std::int32_t height);
+
+// The native path of that location's grid file.
+std::string gridFileOf(const std::string& world);
+
+// Runs a program to its end, its output discarded; returns the exit code.
+int runQuietly(const std::string& program, const std::vector<std::string>& args);
+
+// Peak resident memory of this process so far, in bytes.
+std::uint64_t peakResidentBytes();
+
+} // namespace bench_support
