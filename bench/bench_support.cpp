@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 namespace bench_support {
 
 std::string worldWithLocation(std::int32_t width, std::int32_t height) {
-    const fs::path world = fs::temp_directory_path() /
-                           ("mapedit-bench-" + std::to_string(width) + "x" + std::to_string(height));
+    const fs::path world = fs::temp_directory_path() / ("mapedit-bench-" + std::to_string(width) +
+                                                        "x" + std::to_string(height));
     const fs::path folder = world / "Maps" / "Bench";
     const fs::path grid = folder / "main.map";
     const std::uint64_t size = 8ull * width * (static_cast<std::uint64_t>(height) + 1);
@@ -31,7 +31,8 @@ std::string worldWithLocation(std::int32_t width, std::int32_t height) {
     for (std::size_t i = 0; i < chunk.size(); ++i)
         chunk[i] = static_cast<char>((i * 2654435761u) >> 13);
     for (std::uint64_t written = 0; written < size;) {
-        const auto n = static_cast<std::streamsize>(std::min<std::uint64_t>(chunk.size(), size - written));
+        const auto n =
+            static_cast<std::streamsize>(std::min<std::uint64_t>(chunk.size(), size - written));
         out.write(chunk.data(), n);
         written += static_cast<std::uint64_t>(n);
     }

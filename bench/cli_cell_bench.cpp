@@ -21,8 +21,8 @@ void BM_CatGridFile(benchmark::State& state) {
 void BM_MapeditCell(benchmark::State& state) {
     const std::string world = bench_support::worldWithLocation(kLargest, kLargest);
     for (auto _ : state) {
-        if (bench_support::runQuietly(MAPEDIT_CLI, {"cell", "--root", world, "--map", "Bench",
-                                                    "5000", "9999"}) != 0)
+        if (bench_support::runQuietly(
+                MAPEDIT_CLI, {"cell", "--root", world, "--map", "Bench", "5000", "9999"}) != 0)
             state.SkipWithError("mapedit cell failed");
     }
 }

@@ -11,8 +11,8 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -155,6 +155,10 @@ BENCHMARK(BM_PlainRead)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->Mi
 BENCHMARK(BM_LoadMap)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_PlainWrite)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_SaveGrid)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_PeakMemoryLoadSave)->Arg(4000)->Arg(9999)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeakMemoryLoadSave)
+    ->Arg(4000)
+    ->Arg(9999)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

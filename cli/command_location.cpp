@@ -84,14 +84,13 @@ int runCell(const Args& args) {
     model::CellValues cell;
     bool covered = false;
     std::error_code ec;
-    if (!model::readGridCell(location.files.grid, location.size.width,
-                             static_cast<std::int32_t>(x), static_cast<std::int32_t>(y), cell,
-                             covered, ec))
+    if (!model::readGridCell(location.files.grid, location.size.width, static_cast<std::int32_t>(x),
+                             static_cast<std::int32_t>(y), cell, covered, ec))
         throw Failure{"cannot read grid file " + displayPath(location.files.grid) + ": " +
                       ec.message()};
-    std::cout << "earth=" << cell.earth << " object=" << cell.object
-              << " predmet=" << cell.predmet << " door=" << cell.door << " block=" << cell.block
-              << " guard=" << cell.guard << "\n";
+    std::cout << "earth=" << cell.earth << " object=" << cell.object << " predmet=" << cell.predmet
+              << " door=" << cell.door << " block=" << cell.block << " guard=" << cell.guard
+              << "\n";
     if (!covered)
         std::cerr << "mapedit cell: warning: grid file " << displayPath(location.files.grid)
                   << " is shorter than the location; the cell's missing bytes read as empty\n";

@@ -55,8 +55,8 @@ bool appendGenLog(std::string_view logFile, std::string_view message, const Loca
 }
 
 bool WriteGenLog(std::string_view message, std::error_code& ec) {
-    return appendGenLog(mdlMain::ApplicationFolder() + "worldgen.log", message,
-                        currentLocalTime(), ec);
+    return appendGenLog(mdlMain::ApplicationFolder() + "worldgen.log", message, currentLocalTime(),
+                        ec);
 }
 
 } // namespace model

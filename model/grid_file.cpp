@@ -138,7 +138,8 @@ bool censusGridFile(std::string_view gridFile, std::int32_t width, std::int32_t 
     std::vector<unsigned char> buffer(rowsPerChunk * record);
     std::uint64_t rowsLeft = static_cast<std::uint64_t>(height) + 1;
     while (rowsLeft > 0) {
-        const std::size_t rows = static_cast<std::size_t>(std::min<std::uint64_t>(rowsLeft, rowsPerChunk));
+        const std::size_t rows =
+            static_cast<std::size_t>(std::min<std::uint64_t>(rowsLeft, rowsPerChunk));
         std::size_t got = 0;
         if (!file.read(buffer.data(), rows * record, got, ec))
             return false;

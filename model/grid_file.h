@@ -14,9 +14,8 @@
 namespace model {
 
 // The layers in the order of a record.
-constexpr std::array<Layer, 6> kFileLayerOrder = {Layer::Earths,   Layer::Objects,
-                                                  Layer::Predmets, Layer::Doors,
-                                                  Layer::Blocks,   Layer::Guards};
+constexpr std::array<Layer, 6> kFileLayerOrder = {Layer::Earths, Layer::Objects, Layer::Predmets,
+                                                  Layer::Doors,  Layer::Blocks,  Layer::Guards};
 
 // Reads the records of an open grid file straight into the grid's rows, which
 // must have been built by CreatMap. Rows past the end of a short file keep

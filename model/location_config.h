@@ -19,15 +19,15 @@ struct LocationSize {
 struct ConfigProblem {
     enum class Kind { NotANumber, Negative, TooLarge };
     Kind kind;
-    std::string key;   // "Width" or "Height"; empty for TooLarge
-    std::string value; // the text as found
+    std::string key;        // "Width" or "Height"; empty for TooLarge
+    std::string value;      // the text as found
     std::int64_t bytes = 0; // TooLarge: bytes the grid would take
 };
 
 struct ConfigReading {
     std::string widthText;
     std::string heightText;
-    std::optional<LocationSize> size;    // set when both values are usable
+    std::optional<LocationSize> size;     // set when both values are usable
     std::optional<ConfigProblem> problem; // set otherwise
 };
 

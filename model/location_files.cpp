@@ -35,8 +35,8 @@ std::string locationFile(std::string_view folder, std::string_view name, std::in
 
 LocationFiles locationFiles(std::string_view mapPath, std::string_view name) {
     LocationFiles files;
-    files.folder = mdlMain::NormalizeFolder(mdlMain::ApplicationFolder() + "Maps\\" +
-                                            std::string(mapPath));
+    files.folder =
+        mdlMain::NormalizeFolder(mdlMain::ApplicationFolder() + "Maps\\" + std::string(mapPath));
     files.config = locationFile(files.folder, name, kConfigFile);
     files.grid = locationFile(files.folder, name, kGridFile);
     files.notes = locationFile(files.folder, name, kNotesFile);

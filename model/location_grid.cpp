@@ -160,8 +160,8 @@ void LocationGrid::setLayerRows(Layer layer, const Rows& rows) {
 std::string LocationGrid::rowCopy(Layer layer, std::int32_t i) const {
     const LayerData& data = m_layers[index(layer)];
     if (i < 0 || i >= data.rows)
-        throw std::out_of_range("row " + std::to_string(i) + " is outside the " +
-                                layerName(layer) + " layer");
+        throw std::out_of_range("row " + std::to_string(i) + " is outside the " + layerName(layer) +
+                                " layer");
     return std::string(reinterpret_cast<const char*>(rowData(layer, i)), data.rowBytes);
 }
 

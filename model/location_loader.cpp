@@ -32,8 +32,8 @@ std::string describe(const ConfigProblem& problem, const ConfigReading& reading)
         return text(" так как значение ") + problem.key + " = \"" + problem.value +
                text("\" в файле параметров локации отрицательно.");
     case ConfigProblem::Kind::TooLarge:
-        return text(" так как локация Width = ") + reading.widthText + ", Height = " +
-               reading.heightText + text(" слишком велика: ей нужно ") +
+        return text(" так как локация Width = ") + reading.widthText +
+               ", Height = " + reading.heightText + text(" слишком велика: ей нужно ") +
                (problem.bytes < 0 ? text("больше") : std::to_string(problem.bytes)) +
                text(" байт памяти, а можно отвести не больше ") +
                std::to_string(LocationGrid::maxGridBytes()) + ".";
@@ -73,9 +73,10 @@ LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_vi
     fsys::File file;
     std::error_code ec;
     if (!file.open(gridPath, fsys::File::Mode::Read, ec)) {
-        listener.showMessage(MessageIcon::Critical, kErrorTitle,
-                             refusal(name, text(" так как файл карты локации не удалось открыть (") +
-                                               reasonOf(ec) + ")."));
+        listener.showMessage(
+            MessageIcon::Critical, kErrorTitle,
+            refusal(name, text(" так как файл карты локации не удалось открыть (") + reasonOf(ec) +
+                              ")."));
         return LoadOutcome::Refused;
     }
 
@@ -100,11 +101,12 @@ LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_vi
     const auto expected = static_cast<std::uint64_t>(
         LocationGrid::gridBytes(reading.size->width, reading.size->height));
     if (!readOk) {
-        listener.showMessage(
-            MessageIcon::Critical, kErrorTitle,
-            text("Ошибка чтения файла карты локации ") + "\"" + std::string(name) + "\" (" +
-                reasonOf(ec) + text("): прочитано ") + std::to_string(bytesRead) + text(" из ") +
-                std::to_string(expected) + text(" байт.\r\nНепрочитанные клетки оставлены пустыми."));
+        listener.showMessage(MessageIcon::Critical, kErrorTitle,
+                             text("Ошибка чтения файла карты локации ") + "\"" + std::string(name) +
+                                 "\" (" + reasonOf(ec) + text("): прочитано ") +
+                                 std::to_string(bytesRead) + text(" из ") +
+                                 std::to_string(expected) +
+                                 text(" байт.\r\nНепрочитанные клетки оставлены пустыми."));
         return LoadOutcome::LoadedIncomplete;
     }
     if (bytesRead < expected) {

@@ -127,7 +127,8 @@ TEST(CellCodes, DecodeShortAndLongTexts) {
     for (int i = 0; i < 20000; ++i) {
         const std::string three = bytes({byte(random), byte(random), byte(random)});
         ASSERT_EQ(TextToCode(three), *reference::TextToCode(three));
-        const std::string four = bytes({byte(random) & 0x7F, byte(random), byte(random), byte(random)});
+        const std::string four =
+            bytes({byte(random) & 0x7F, byte(random), byte(random), byte(random)});
         ASSERT_EQ(TextToCode(four), *reference::TextToCode(four));
     }
 }

@@ -106,8 +106,7 @@ TEST(WholeLayers, ReplaceTheLayerWithACopy) {
     EXPECT_EQ(g.rowCount(Layer::Guards), 3);
     EXPECT_EQ(g.GetGuards(2), bytes({3, 3}));
     EXPECT_FALSE(g.isComplete()) << "the shape follows the given rows";
-    EXPECT_THROW(g.setLayerRows(Layer::Blocks, {bytes({1}), bytes({1, 2})}),
-                 std::invalid_argument);
+    EXPECT_THROW(g.setLayerRows(Layer::Blocks, {bytes({1}), bytes({1, 2})}), std::invalid_argument);
     EXPECT_EQ(g.GetBlocks(1), bytes({0, 0})) << "a refused layer leaves the old one";
 }
 

@@ -302,3 +302,14 @@ TEST(FileTypes, NameEveryExtension) {
     EXPECT_EQ(GetFileType(-1), "dat");
     EXPECT_EQ(locationFile("C:\\M\\", "cave", kConfigFile), "C:\\M\\cave.config");
 }
+
+TEST(LoadMap, NamesTheFileSystemRefusesAreRefusedWithoutChanges) {
+    LoadedWorld w;
+    for (const std::string& name : {std::string(300, 'n'), std::string("ba\0d", 4)}) {
+        Recorder r(w.grid);
+        EXPECT_EQ(LoadMap(w.grid, "Default", name, r), LoadOutcome::Refused);
+        EXPECT_EQ(r.events, std::vector<std::string>{"message"});
+        EXPECT_EQ(r.icon, MessageIcon::Critical);
+        w.expectOldGridIntact();
+    }
+}
