@@ -1,0 +1,51 @@
+#pragma once
+// A picture prepared for drawing with raster operations in a single pass.
+//
+// Every transfer the map uses acts on each destination bit d as one of
+// "keep", "set" or "clear", and so does any sequence of them: applying a
+// MaskedImage to a pixel gives (d | orBits) & andBits. A mask transferred with
+// MERGEPAINT (d | ~mask) followed by a picture with SRCAND (d & picture) is
+// orBits = ~mask, andBits = picture; outside the mask's or the picture's own
+// size the pair leaves the destination as it is.
+
+#include <QImage>
+
+#include <cstdint>
+#include <vector>
+
+namespace canvas {
+
+class MaskedImage {
+public:
+    MaskedImage() = default;
+
+    // The masked draw: mask with MERGEPAINT, then picture with SRCAND, both
+    // from the top-left corner at their own sizes.
+    static MaskedImage fromMaskAndPicture(const QImage& mask, const QImage& picture);
+    // A transfer with MERGEPAINT alone.
+    static MaskedImage fromMergePaint(const QImage& source);
+    // This image's transfer followed by `next`'s, as one image.
+    MaskedImage followedBy(const MaskedImage& next) const;
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool isNull() const { return m_width == 0 || m_height == 0; }
+
+    const std::uint32_t* orRow(int y) const { return m_or.data() + rowOffset(y); }
+    const std::uint32_t* andRow(int y) const { return m_and.data() + rowOffset(y); }
+
+private:
+    MaskedImage(int width, int height);
+    std::size_t rowOffset(int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width);
+    }
+    std::uint32_t& orAt(int x, int y) { return m_or[rowOffset(y) + static_cast<std::size_t>(x)]; }
+    std::uint32_t& andAt(int x, int y) { return m_and[rowOffset(y) + static_cast<std::size_t>(x)]; }
+
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<std::uint32_t> m_or;
+    std::vector<std::uint32_t> m_and;
+};
+
+} // namespace canvas

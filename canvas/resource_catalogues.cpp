@@ -1,0 +1,219 @@
+#include "canvas/resource_catalogues.h"
+
+#include "canvas/catalogue_count.h"
+#include "canvas/picture_file.h"
+#include "support/file_system.h"
+#include "support/mdl_ini.h"
+#include "support/mdl_main.h"
+
+#include <atomic>
+#include <limits>
+
+namespace canvas {
+namespace {
+
+// Object codes are two bytes and code n draws entry n - 1.
+constexpr std::int64_t kHighestObjectEntry = 65534;
+
+std::uint64_t nextGeneration() {
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+
+std::string entrySection(std::int32_t i) {
+    return "OBJ-" + std::to_string(i);
+}
+
+// A file value counts as given when something other than spaces is left.
+bool isGiven(std::string_view value) {
+    return value.find_first_not_of(' ') != std::string_view::npos;
+}
+
+ResourceLoadResult failure(std::string file, std::string reason) {
+    return ResourceLoadResult{false, std::move(file), std::move(reason)};
+}
+
+// Reads "Count" of section "DATA"; on success `count` is the value.
+template <typename Integer>
+ResourceLoadResult readCatalogueCount(const std::string& file, std::int64_t& count) {
+    const std::string text = mdlINI::ReadIni(file, "DATA", "Count", "-1");
+    const CountReading reading =
+        readCount(text, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
+    switch (reading.status) {
+    case CountReading::Status::NotANumber:
+        return failure(file, "\"Count\" of section \"DATA\" is not a number: \"" + text + "\"");
+    case CountReading::Status::OutOfRange:
+        return failure(file, "\"Count\" of section \"DATA\" is out of range: \"" + text + "\"");
+    case CountReading::Status::Ok:
+        break;
+    }
+    count = reading.value;
+    return {};
+}
+
+// The failure for a count below 0: the catalogue has no entries (which is also
+// what a missing file or a missing key gives).
+ResourceLoadResult noEntries(const std::string& file, std::int64_t count) {
+    if (fsys::probe(file) == fsys::Probe::Missing)
+        return failure(file, "file not found");
+    return failure(file, "no entries: \"Count\" of section \"DATA\" is " + std::to_string(count));
+}
+
+ResourceLoadResult pictureFailure(const std::string& file, std::int32_t entry,
+                                  const std::string& reason) {
+    return failure(file, "entry " + entrySection(entry) + ": " + reason);
+}
+
+} // namespace
+
+std::string ResourceLoadResult::message() const {
+    return ok ? std::string() : file + ": " + reason;
+}
+
+ResourceCatalogues::ResourceCatalogues()
+    : m_builtin(BuiltinImages::instance()), m_earthGeneration(nextGeneration()) {
+    m_earthBuffer.push_back(m_builtin.picEmpry(0));
+    m_objectBuffer.push_back(
+        {m_builtin.picEmpry(0), m_builtin.picEmpry(1), m_builtin.placeholderSprite()});
+}
+
+std::string ResourceCatalogues::resourceFolder(std::string_view ResourcesPath) {
+    std::string application;
+    return mdlMain::NormalizeFolder(mdlMain::GetFolderPath(application) +
+                                    std::string(ResourcesPath));
+}
+
+ResourceLoadResult ResourceCatalogues::LoadResources(std::string& ResourcesPath) {
+    if (ResourcesPath.empty())
+        ResourcesPath = "Resources";
+    const std::string folder = resourceFolder(ResourcesPath);
+    ResourceLoadResult result = loadEarths(folder);
+    if (!result)
+        return result;
+    return loadObjects(folder);
+}
+
+ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
+    const std::string file = folder + "level0.ini";
+    std::int64_t count = 0;
+    const ResourceLoadResult result = readCatalogueCount<std::int16_t>(file, count);
+    if (!result)
+        return result;
+    m_earths.setEarthsCount(static_cast<std::int16_t>(count));
+    if (count < 0)
+        return noEntries(file, count);
+
+    const auto size = static_cast<std::size_t>(count) + 1;
+    EarthStructure::Texts files(size);
+    EarthStructure::Texts names(size);
+    m_earthBuffer.resize(1);
+    m_earthGeneration = nextGeneration();
+    for (std::int32_t i = 0; i <= count; ++i) {
+        const std::string section = entrySection(i);
+        const auto at = static_cast<std::size_t>(i);
+        files[at] = mdlINI::ReadIni(file, section, "FileName", "");
+        names[at] = mdlINI::ReadIni(file, section, "Name", "Unknown");
+        QImage image = m_builtin.picEmpry(0);
+        if (isGiven(files[at])) {
+            const std::string picture = folder + files[at];
+            PictureReading reading = readPicture(picture);
+            if (!reading.reason.empty())
+                return pictureFailure(picture, i, reading.reason);
+            image = std::move(reading.image);
+        }
+        if (i == 0)
+            m_earthBuffer[0] = std::move(image);
+        else
+            m_earthBuffer.push_back(std::move(image));
+    }
+    m_earths.setEarthsFile(files);
+    m_earths.setEarthsName(names);
+    return {};
+}
+
+ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
+    const std::string file = folder + "level1.ini";
+    std::int64_t count = 0;
+    ResourceLoadResult result = readCatalogueCount<std::int32_t>(file, count);
+    if (result && count > kHighestObjectEntry)
+        result = failure(file, "\"Count\" of section \"DATA\" is " + std::to_string(count) +
+                                   ", beyond the highest entry object codes reach (" +
+                                   std::to_string(kHighestObjectEntry) + ")");
+    if (!result)
+        return result;
+    m_objects.setObjectsCount(static_cast<std::int32_t>(count));
+    if (count < 0)
+        return noEntries(file, count);
+
+    const auto size = static_cast<std::size_t>(count) + 1;
+    ObjectStructure::Texts pics(size);
+    ObjectStructure::Texts masks(size);
+    ObjectStructure::Texts names(size);
+    m_objectBuffer.resize(1);
+    for (std::int32_t i = 0; i <= count; ++i) {
+        const std::string section = entrySection(i);
+        const auto at = static_cast<std::size_t>(i);
+        pics[at] = mdlINI::ReadIni(file, section, "FileName", "");
+        masks[at] = mdlINI::ReadIni(file, section, "MaskFileName", "");
+        names[at] = mdlINI::ReadIni(file, section, "Name", "Unknown");
+        ObjectPicture entry{m_builtin.picEmpry(0), m_builtin.picEmpry(1),
+                            m_builtin.placeholderSprite()};
+        if (isGiven(pics[at]) && isGiven(masks[at])) {
+            const std::string pictureFile = folder + pics[at];
+            PictureReading picture = readPicture(pictureFile);
+            if (!picture.reason.empty())
+                return pictureFailure(pictureFile, i, picture.reason);
+            const std::string maskFile = folder + masks[at];
+            PictureReading mask = readPicture(maskFile);
+            if (!mask.reason.empty())
+                return pictureFailure(maskFile, i, mask.reason);
+            entry.sprite = MaskedImage::fromMaskAndPicture(mask.image, picture.image);
+            entry.picture = std::move(picture.image);
+            entry.mask = std::move(mask.image);
+        }
+        if (i == 0)
+            m_objectBuffer[0] = std::move(entry);
+        else
+            m_objectBuffer.push_back(std::move(entry));
+    }
+    m_objects.setObjectsPic(pics);
+    m_objects.setObjectsMask(masks);
+    m_objects.setObjectsName(names);
+    return {};
+}
+
+const QImage& ResourceCatalogues::picEarthBuffer(int i) const {
+    static const QImage none;
+    return i >= 0 && i < earthBufferCount() ? m_earthBuffer[static_cast<std::size_t>(i)] : none;
+}
+
+const QImage& ResourceCatalogues::picObjectBufferPic(int i) const {
+    static const QImage none;
+    return hasObjectEntry(i) ? m_objectBuffer[static_cast<std::size_t>(i)].picture : none;
+}
+
+const QImage& ResourceCatalogues::picObjectBufferMask(int i) const {
+    static const QImage none;
+    return hasObjectEntry(i) ? m_objectBuffer[static_cast<std::size_t>(i)].mask : none;
+}
+
+const QImage& ResourceCatalogues::earthImage(int code) const {
+    return code >= 0 && code < earthBufferCount() ? m_earthBuffer[static_cast<std::size_t>(code)]
+                                                  : m_builtin.picEmpry(0);
+}
+
+const MaskedImage& ResourceCatalogues::objectSprite(int entry) const {
+    return hasObjectEntry(entry) ? m_objectBuffer[static_cast<std::size_t>(entry)].sprite
+                                 : m_builtin.placeholderSprite();
+}
+
+QSize ResourceCatalogues::objectSpriteSize(int entry) const {
+    return hasObjectEntry(entry) ? m_objectBuffer[static_cast<std::size_t>(entry)].picture.size()
+                                 : m_builtin.picEmpry(0).size();
+}
+
+bool ResourceCatalogues::hasObjectEntry(int entry) const {
+    return entry >= 0 && entry < objectBufferCount();
+}
+
+} // namespace canvas
