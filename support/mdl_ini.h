@@ -20,7 +20,10 @@ std::string ReadIni(std::string_view file, std::string_view section, std::string
 void WriteIni(std::string_view file, std::string_view section, std::string_view key,
               std::string_view value);
 
-// The same as WriteIni, telling whether the value reached the file.
+// The same as WriteIni, telling whether the value reached the file: false, with
+// `ec` set, when the file cannot be read or written (a file in a missing folder
+// is not created, a folder is left alone); true without writing when the key
+// holds exactly that value already.
 bool WriteIniReporting(std::string_view file, std::string_view section, std::string_view key,
                        std::string_view value, std::error_code& ec);
 
