@@ -1,11 +1,12 @@
 #include "canvas/resource_catalogues.h"
 
 #include "canvas/catalogue_count.h"
+#include "canvas/catalogue_file.h"
 #include "canvas/picture_file.h"
 #include "support/file_system.h"
-#include "support/mdl_ini.h"
 #include "support/mdl_main.h"
 
+#include <algorithm>
 #include <atomic>
 #include <limits>
 
@@ -35,8 +36,9 @@ ResourceLoadResult failure(std::string file, std::string reason) {
 
 // Reads "Count" of section "DATA"; on success `count` is the value.
 template <typename Integer>
-ResourceLoadResult readCatalogueCount(const std::string& file, std::int64_t& count) {
-    const std::string text = mdlINI::ReadIni(file, "DATA", "Count", "-1");
+ResourceLoadResult readCatalogueCount(const std::string& file, const CatalogueFile& catalogue,
+                                      std::int64_t& count) {
+    const std::string text = catalogue.read("DATA", "Count", "-1");
     const CountReading reading =
         readCount(text, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
     switch (reading.status) {
@@ -75,6 +77,7 @@ ResourceCatalogues::ResourceCatalogues()
     m_earthBuffer.push_back(m_builtin.picEmpry(0));
     m_objectBuffer.push_back(
         {m_builtin.picEmpry(0), m_builtin.picEmpry(1), m_builtin.placeholderSprite()});
+    measureObjectReach();
 }
 
 std::string ResourceCatalogues::resourceFolder(std::string_view ResourcesPath) {
@@ -90,13 +93,16 @@ ResourceLoadResult ResourceCatalogues::LoadResources(std::string& ResourcesPath)
     ResourceLoadResult result = loadEarths(folder);
     if (!result)
         return result;
-    return loadObjects(folder);
+    result = loadObjects(folder);
+    measureObjectReach();
+    return result;
 }
 
 ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
     const std::string file = folder + "level0.ini";
+    const CatalogueFile catalogue(file);
     std::int64_t count = 0;
-    const ResourceLoadResult result = readCatalogueCount<std::int16_t>(file, count);
+    const ResourceLoadResult result = readCatalogueCount<std::int16_t>(file, catalogue, count);
     if (!result)
         return result;
     m_earths.setEarthsCount(static_cast<std::int16_t>(count));
@@ -111,8 +117,8 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
     for (std::int32_t i = 0; i <= count; ++i) {
         const std::string section = entrySection(i);
         const auto at = static_cast<std::size_t>(i);
-        files[at] = mdlINI::ReadIni(file, section, "FileName", "");
-        names[at] = mdlINI::ReadIni(file, section, "Name", "Unknown");
+        files[at] = catalogue.read(section, "FileName", "");
+        names[at] = catalogue.read(section, "Name", "Unknown");
         QImage image = m_builtin.picEmpry(0);
         if (isGiven(files[at])) {
             const std::string picture = folder + files[at];
@@ -133,8 +139,9 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
 
 ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
     const std::string file = folder + "level1.ini";
+    const CatalogueFile catalogue(file);
     std::int64_t count = 0;
-    ResourceLoadResult result = readCatalogueCount<std::int32_t>(file, count);
+    ResourceLoadResult result = readCatalogueCount<std::int32_t>(file, catalogue, count);
     if (result && count > kHighestObjectEntry)
         result = failure(file, "\"Count\" of section \"DATA\" is " + std::to_string(count) +
                                    ", beyond the highest entry object codes reach (" +
@@ -153,9 +160,9 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
     for (std::int32_t i = 0; i <= count; ++i) {
         const std::string section = entrySection(i);
         const auto at = static_cast<std::size_t>(i);
-        pics[at] = mdlINI::ReadIni(file, section, "FileName", "");
-        masks[at] = mdlINI::ReadIni(file, section, "MaskFileName", "");
-        names[at] = mdlINI::ReadIni(file, section, "Name", "Unknown");
+        pics[at] = catalogue.read(section, "FileName", "");
+        masks[at] = catalogue.read(section, "MaskFileName", "");
+        names[at] = catalogue.read(section, "Name", "Unknown");
         ObjectPicture entry{m_builtin.picEmpry(0), m_builtin.picEmpry(1),
                             m_builtin.placeholderSprite()};
         if (isGiven(pics[at]) && isGiven(masks[at])) {
@@ -210,6 +217,15 @@ const MaskedImage& ResourceCatalogues::objectSprite(int entry) const {
 QSize ResourceCatalogues::objectSpriteSize(int entry) const {
     return hasObjectEntry(entry) ? m_objectBuffer[static_cast<std::size_t>(entry)].picture.size()
                                  : m_builtin.picEmpry(0).size();
+}
+
+void ResourceCatalogues::measureObjectReach() {
+    // Codes without an entry draw the placeholder.
+    const MaskedImage& placeholder = m_builtin.placeholderSprite();
+    int reach = std::max(placeholder.width(), m_builtin.picEmpry(0).width() + 1);
+    for (const ObjectPicture& entry : m_objectBuffer)
+        reach = std::max({reach, entry.sprite.width(), entry.picture.width() + 1});
+    m_objectReach = reach;
 }
 
 bool ResourceCatalogues::hasObjectEntry(int entry) const {

@@ -72,6 +72,10 @@ public:
     // Pixel size of the sprite of entry e (the placeholder's when there is none).
     QSize objectSpriteSize(int entry) const;
 
+    // How far right of its cell's left edge an object can reach: the widest
+    // sprite or mask, and its contour one pixel past the sprite.
+    int objectReach() const { return m_objectReach; }
+
     // Changes whenever the ground buffers may have changed; no two catalogue
     // objects share a value.
     std::uint64_t earthGeneration() const { return m_earthGeneration; }
@@ -86,6 +90,7 @@ private:
     ResourceLoadResult loadEarths(const std::string& folder);
     ResourceLoadResult loadObjects(const std::string& folder);
     bool hasObjectEntry(int entry) const;
+    void measureObjectReach();
 
     const BuiltinImages& m_builtin;
     EarthStructure m_earths;
@@ -93,6 +98,7 @@ private:
     std::vector<QImage> m_earthBuffer;
     std::vector<ObjectPicture> m_objectBuffer;
     std::uint64_t m_earthGeneration = 0;
+    int m_objectReach = 0;
 };
 
 } // namespace canvas

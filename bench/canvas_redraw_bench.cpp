@@ -1,0 +1,225 @@
+// Cost of a full redraw of the map view, beside one plain copy of a
+// full-screen image, and of loading a large set of catalogues.
+
+#include "canvas/map_renderer.h"
+#include "canvas/resource_catalogues.h"
+#include "model/location_grid.h"
+#include "support/application_folder.h"
+#include "test_support/temp_folder.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr std::uint8_t kGroundCode = 1;
+constexpr std::int32_t kSpriteCode = 2;
+
+std::string bmpBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes.toStdString();
+}
+
+// A ring-shaped 32 x 32 sprite and its mask, with a tinted background.
+void writeSprite(const testing_support::TempFolder& root, const std::string& name, QRgb colour) {
+    QImage picture(32, 32, QImage::Format_RGB32);
+    QImage mask(32, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const int d = (x - 16) * (x - 16) + (y - 16) * (y - 16);
+            const bool opaque = d > 36 && d < 196;
+            picture.setPixel(x, y, opaque ? colour : 0xFFFFFFFF);
+            mask.setPixel(x, y, opaque ? 0xFF000000 : 0xFFFFFFFF);
+        }
+    }
+    root.write("Resources/" + name + ".bmp", bmpBytes(picture));
+    root.write("Resources/" + name + "_mask.bmp", bmpBytes(mask));
+}
+
+// A resource folder with `grounds` ground tiles and `objects` objects.
+void writeResources(const testing_support::TempFolder& root, int grounds, int objects) {
+    std::string level0 = "[DATA]\r\nCount=" + std::to_string(grounds - 1) + "\r\n";
+    for (int i = 0; i < grounds; ++i) {
+        QImage tile(32, 32, QImage::Format_RGB32);
+        tile.fill(qRgb(i, 255 - i, (i * 7) & 0xFF));
+        const std::string file = "ground" + std::to_string(i) + ".bmp";
+        root.write("Resources/" + file, bmpBytes(tile));
+        level0 += "[OBJ-" + std::to_string(i) + "]\r\nFileName=" + file + "\r\nName=Ground " +
+                  std::to_string(i) + "\r\n";
+    }
+    std::string level1 = "[DATA]\r\nCount=" + std::to_string(objects - 1) + "\r\n";
+    for (int i = 0; i < objects; ++i) {
+        const std::string name = "object" + std::to_string(i);
+        writeSprite(root, name, qRgb((i * 37) & 0xFF, (i * 11) & 0xFF, 90));
+        level1 += "[OBJ-" + std::to_string(i) + "]\r\nFileName=" + name +
+                  ".bmp\r\nMaskFileName=" + name + "_mask.bmp\r\nName=Object " + std::to_string(i) +
+                  "\r\nBlock=1\r\n";
+    }
+    root.write("Resources/level0.ini", level0);
+    root.write("Resources/level1.ini", level1);
+}
+
+class Resources {
+public:
+    Resources(int grounds, int objects) {
+        writeResources(m_root, grounds, objects);
+        appfolder::setNative(m_root.path().string());
+    }
+
+    canvas::ResourceCatalogues load() const {
+        appfolder::setNative(m_root.path().string());
+        canvas::ResourceCatalogues catalogues;
+        std::string resourcesPath = "Resources";
+        const canvas::ResourceLoadResult result = catalogues.LoadResources(resourcesPath);
+        if (!result.ok)
+            throw std::runtime_error(result.message());
+        return catalogues;
+    }
+
+private:
+    testing_support::TempFolder m_root;
+};
+
+const canvas::ResourceCatalogues& drawingResources() {
+    static const Resources folder(4, 4);
+    static const canvas::ResourceCatalogues catalogues = folder.load();
+    return catalogues;
+}
+
+// A location with a sprite, a block, a guard mark and an action in every cell
+// of the view that starts at (left, top) and is columns x rows large.
+std::unique_ptr<model::LocationGrid> busyLocation(std::int32_t width, std::int32_t height,
+                                                  std::int32_t left, std::int32_t top,
+                                                  std::int32_t columns, std::int32_t rows) {
+    auto grid = std::make_unique<model::LocationGrid>();
+    grid->setMapWidth(width);
+    grid->setMapHeight(height);
+    grid->CreatMap(kGroundCode);
+    if (!grid->ErrorMessage().empty())
+        throw std::runtime_error(grid->ErrorMessage());
+    for (std::int32_t j = 0; j < rows; ++j) {
+        for (std::int32_t i = 0; i < columns; ++i) {
+            const std::int32_t x = (left + i) % width;
+            const std::int32_t y = (top + j) % height;
+            grid->setCellValue(model::Layer::Objects, x, y, kSpriteCode);
+            grid->setCellValue(model::Layer::Blocks, x, y, 1);
+            grid->setCellValue(model::Layer::Guards, x, y, 1);
+            grid->setCellValue(model::Layer::Doors, x, y, 1);
+        }
+    }
+    return grid;
+}
+
+canvas::CanvasView busyView(std::int32_t left, std::int32_t top, std::int32_t columns,
+                            std::int32_t rows, bool coordinates) {
+    canvas::CanvasView view;
+    view.CurrentPositionX = left;
+    view.CurrentPositionY = top;
+    view.CanvasCellCountX = columns;
+    view.CanvasCellCountY = rows;
+    view.DrawEarth = view.DrawObjects = view.DrawCells = view.DrawObjectsContour = true;
+    view.DrawBlockZone = view.DrawGuardZone = view.DrawActionZone = true;
+    view.DrawCordinates = coordinates;
+    view.cursorPixelX = 3 * view.CellWidth;
+    view.cursorPixelY = 2 * view.CellHeight;
+    return view;
+}
+
+void redraw(benchmark::State& state, std::int32_t mapSize, std::int32_t columns, std::int32_t rows,
+            bool coordinates) {
+    const canvas::ResourceCatalogues& catalogues = drawingResources();
+    // The view lies in the middle of the location, away from its edges.
+    const std::int32_t left = mapSize / 2 - columns / 2 > 0 ? mapSize / 2 - columns / 2 : 0;
+    const std::int32_t top = mapSize / 2 - rows / 2 > 0 ? mapSize / 2 - rows / 2 : 0;
+    const auto grid = busyLocation(mapSize, mapSize, left, top, columns, rows);
+    const canvas::CanvasView view = busyView(left, top, columns, rows, coordinates);
+    canvas::MapRenderer renderer;
+    QImage picMap;
+    for (auto _ : state) {
+        renderer.DrawMap(picMap, *grid, catalogues, view);
+        benchmark::DoNotOptimize(picMap.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * columns * rows);
+}
+
+void BM_Redraw_10x10(benchmark::State& state) {
+    redraw(state, 120, 10, 10, false);
+}
+
+void BM_Redraw_1920x1080(benchmark::State& state) {
+    redraw(state, 120, 60, 34, false);
+}
+
+void BM_Redraw_1920x1080_Coordinates(benchmark::State& state) {
+    redraw(state, 120, 60, 34, true);
+}
+
+void BM_Redraw_1920x1080_Map9999(benchmark::State& state) {
+    redraw(state, 9999, 60, 34, false);
+}
+
+void BM_Redraw_3840x2160(benchmark::State& state) {
+    redraw(state, 120, 120, 68, false);
+}
+
+void BM_Redraw_3840x2160_Coordinates(benchmark::State& state) {
+    redraw(state, 120, 120, 68, true);
+}
+
+// The baseline: one plain copy of a full-screen image into another.
+void BM_PlainCopy_1920x1080(benchmark::State& state) {
+    QImage source(1920, 1080, QImage::Format_RGB32);
+    source.fill(0xFF336699);
+    QImage target(source.size(), QImage::Format_RGB32);
+    target.fill(0);
+    const auto bytes = static_cast<std::size_t>(source.sizeInBytes());
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(), bytes);
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_LoadResources_256Grounds_1000Objects(benchmark::State& state) {
+    const Resources folder(256, 1000);
+    for (auto _ : state) {
+        const canvas::ResourceCatalogues catalogues = folder.load();
+        benchmark::DoNotOptimize(catalogues.objectBufferCount());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_PlainCopy_1920x1080)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_1920x1080)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_1920x1080_Map9999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_1920x1080_Coordinates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_3840x2160)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_3840x2160_Coordinates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadResources_256Grounds_1000Objects)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    // Coordinates are drawn with the toolkit's fonts, which need an application.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

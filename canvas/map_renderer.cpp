@@ -1,0 +1,193 @@
+#include "canvas/map_renderer.h"
+
+#include "canvas/raster_ops.h"
+#include "canvas/world_wrap.h"
+#include "model/cell_codes.h"
+
+#include <algorithm>
+
+namespace canvas {
+namespace {
+
+constexpr QRgb kCellFrame = 0xFFFFFFFF;
+constexpr QRgb kObjectContour = 0xFFFFFF00;
+constexpr QRgb kCursor = 0xFF00FF00;
+constexpr QRgb kColumnLabel = 0xFFFFFFFF;
+constexpr QRgb kRowLabel = 0xFFC8C8C8;
+
+constexpr std::int64_t kMaxSurfaceSide = 32768;
+constexpr std::int64_t kMaxSurfaceBytes = std::int64_t{1} << 30;
+
+constexpr int kArrowUp = 0;
+constexpr int kArrowDown = 1;
+constexpr int kArrowRight = 2;
+constexpr int kArrowLeft = 3;
+
+bool holdsLocation(const model::LocationGrid& grid) {
+    return grid.MapWidth() > 0 && grid.isComplete();
+}
+
+} // namespace
+
+MapRenderer::MapRenderer() = default;
+MapRenderer::~MapRenderer() = default;
+
+QSize MapRenderer::surfaceSize(const CanvasView& view) {
+    const std::int64_t width = std::int64_t{view.CellWidth} * view.CanvasCellCountX;
+    const std::int64_t height = std::int64_t{view.CellHeight} * view.CanvasCellCountY;
+    if (view.CellWidth <= 0 || view.CellHeight <= 0 || view.CanvasCellCountX <= 0 ||
+        view.CanvasCellCountY <= 0 || width > kMaxSurfaceSide || height > kMaxSurfaceSide ||
+        width * height * 4 > kMaxSurfaceBytes)
+        return {};
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
+
+void MapRenderer::DrawMap(QImage& picMap, const model::LocationGrid& grid,
+                          const ResourceCatalogues& catalogues, const CanvasView& view) {
+    const QSize size = surfaceSize(view);
+    if (size.isEmpty()) {
+        picMap = QImage();
+        return;
+    }
+    if (picMap.size() != size || picMap.format() != QImage::Format_RGB32)
+        picMap = QImage(size, QImage::Format_RGB32);
+    const PixelRows surface = PixelRows::of(picMap);
+    const bool location = holdsLocation(grid);
+    // Ground tiles cover every pixel, so the background would not show.
+    if (!location || !view.DrawEarth)
+        fillSurface(surface, kMapBackground);
+    if (!location)
+        return;
+
+    prepareView(grid, view);
+    // The ground and grid of all cells come before anything else. Doing the
+    // contents of a column as soon as no later ground can reach them gives
+    // the same pixels while the column is still in the cache.
+    const bool ground = view.DrawEarth || view.DrawCells;
+    const bool contents = view.DrawObjects || view.DrawBlockZone || view.DrawGuardZone ||
+                          view.DrawActionZone || view.DrawCordinates || view.DrawObjectsContour;
+    const int lag = contents ? contentLag(catalogues, view) : 0;
+    for (int column = 0; column < view.CanvasCellCountX + lag; ++column) {
+        if (ground && column < view.CanvasCellCountX)
+            drawGroundColumn(surface, catalogues, view, column);
+        if (contents && column >= lag)
+            drawContentColumn(surface, catalogues, view, column - lag);
+    }
+    if (view.MoveDirectionX >= 0 || view.MoveDirectionY >= 0)
+        drawMoveArrows(surface, catalogues, view);
+    if (view.drawCursor)
+        drawOutline(surface, view.cursorPixelX, view.cursorPixelY,
+                    view.cursorPixelX + view.CellWidth, view.cursorPixelY + view.CellHeight,
+                    kCursor);
+}
+
+void MapRenderer::prepareView(const model::LocationGrid& grid, const CanvasView& view) {
+    // Rows wrap with MapHeight, as the cursor does; a location of one row
+    // (MapHeight 0) shows that row everywhere.
+    const std::int32_t columns = grid.MapWidth();
+    const std::int32_t rows = std::max(grid.MapHeight(), 1);
+    m_worldX.resize(static_cast<std::size_t>(view.CanvasCellCountX));
+    for (std::int32_t i = 0; i < view.CanvasCellCountX; ++i)
+        m_worldX[static_cast<std::size_t>(i)] =
+            wrapIntoWorld(std::int64_t{view.CurrentPositionX} + i, columns);
+    m_rows.resize(static_cast<std::size_t>(view.CanvasCellCountY));
+    for (std::int32_t j = 0; j < view.CanvasCellCountY; ++j) {
+        const std::int32_t y = wrapIntoWorld(std::int64_t{view.CurrentPositionY} + j, rows);
+        m_rows[static_cast<std::size_t>(j)] =
+            ViewRow{grid.rowData(model::Layer::Earths, y), grid.rowData(model::Layer::Objects, y),
+                    grid.rowData(model::Layer::Doors, y),  grid.rowData(model::Layer::Blocks, y),
+                    grid.rowData(model::Layer::Guards, y), y};
+    }
+}
+
+// The contents of column i reach at most `reach` pixels right of its left
+// edge; the ground of column c starts at c x CellWidth. So the contents of
+// column i may be drawn once the ground of column i + lag is done.
+int MapRenderer::contentLag(const ResourceCatalogues& catalogues, const CanvasView& view) {
+    const std::int64_t width = view.CellWidth;
+    std::int64_t reach = width;
+    if (view.DrawObjects || view.DrawObjectsContour)
+        reach = std::max<std::int64_t>(reach, catalogues.objectReach());
+    if (view.DrawCordinates)
+        reach = std::max<std::int64_t>(reach, labels().rightReach(view.CellWidth));
+    const std::int64_t columns = (reach + width - 1) / width;
+    return static_cast<int>(std::min<std::int64_t>(columns - 1, view.CanvasCellCountX));
+}
+
+void MapRenderer::drawGroundColumn(const PixelRows& surface, const ResourceCatalogues& catalogues,
+                                   const CanvasView& view, int column) {
+    const int w = view.CellWidth;
+    const int h = view.CellHeight;
+    const std::int32_t wx = m_worldX[static_cast<std::size_t>(column)];
+    const int x0 = column * w;
+    for (std::size_t j = 0; j < m_rows.size(); ++j) {
+        const int y0 = static_cast<int>(j) * h;
+        if (view.DrawEarth)
+            copyImage(surface, x0, y0,
+                      ConstPixelRows::of(m_tiles.tile(catalogues, m_rows[j].earths[wx], w, h)));
+        if (view.DrawCells)
+            drawOutline(surface, x0, y0, x0 + w, y0 + h, kCellFrame);
+    }
+}
+
+void MapRenderer::drawContentColumn(const PixelRows& surface, const ResourceCatalogues& catalogues,
+                                    const CanvasView& view, int column) {
+    const int w = view.CellWidth;
+    const int h = view.CellHeight;
+    const BuiltinImages& builtin = catalogues.builtin();
+    CoordinateLabels* printer = view.DrawCordinates ? &labels() : nullptr;
+    const std::int32_t wx = m_worldX[static_cast<std::size_t>(column)];
+    const int x0 = column * w;
+    for (std::size_t j = 0; j < m_rows.size(); ++j) {
+        const ViewRow& row = m_rows[j];
+        const int y0 = static_cast<int>(j) * h;
+        const std::int32_t object = mdlMain::DecodeCell(row.objects + 2 * wx);
+        const std::int32_t action = mdlMain::DecodeCell(row.doors + 2 * wx);
+
+        if (view.DrawObjects && object > 0) {
+            const MaskedImage& sprite = catalogues.objectSprite(object - 1);
+            applyMasked(surface, x0, y0, sprite, sprite.width(), sprite.height());
+        }
+        const MaskedImage& hatching = builtin.hatching(view.DrawBlockZone && row.blocks[wx] != 0,
+                                                       view.DrawGuardZone && row.guards[wx] != 0,
+                                                       view.DrawActionZone && action > 0);
+        if (!hatching.isNull())
+            applyMaskedTiled(surface, QRect(x0, y0, w, h), hatching);
+        if (printer) {
+            printer->print(surface, wx, x0, w, y0, kColumnLabel);
+            printer->print(surface, row.worldY, x0, w, y0 + printer->lineHeight(), kRowLabel);
+        }
+        if (view.DrawObjectsContour && object > 0) {
+            const QSize sprite = catalogues.objectSpriteSize(object - 1);
+            drawOutline(surface, x0, y0, x0 + sprite.width(), y0 + sprite.height(), kObjectContour);
+        }
+    }
+}
+
+void MapRenderer::drawMoveArrows(const PixelRows& surface, const ResourceCatalogues& catalogues,
+                                 const CanvasView& view) const {
+    const int cx = view.cursorPixelX;
+    const int cy = view.cursorPixelY;
+    const auto drawArrow = [&](int direction, int x, int y) {
+        if (x < 0 || y < 0)
+            return;
+        applyMasked(surface, x, y, catalogues.builtin().arrow(direction), view.CellWidth,
+                    view.CellHeight);
+    };
+    if (view.MoveDirectionX == kArrowRight)
+        drawArrow(kArrowRight, cx + view.CellWidth, cy);
+    else if (view.MoveDirectionX == kArrowLeft)
+        drawArrow(kArrowLeft, cx - view.CellWidth, cy);
+    if (view.MoveDirectionY == kArrowUp)
+        drawArrow(kArrowUp, cx, cy - view.CellHeight);
+    else if (view.MoveDirectionY == kArrowDown)
+        drawArrow(kArrowDown, cx, cy + view.CellHeight);
+}
+
+CoordinateLabels& MapRenderer::labels() {
+    if (!m_labels)
+        m_labels = std::make_unique<CoordinateLabels>();
+    return *m_labels;
+}
+
+} // namespace canvas
