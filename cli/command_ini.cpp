@@ -18,9 +18,14 @@ newline is added. set stores VALUE under KEY, creating the file and the section
 when needed. Arguments and output are UTF-8; files are code page 1251.
 )";
 
-// A command-line argument as a program text.
+// A command-line argument as a program text; characters the code page does
+// not have cannot reach a file and are refused.
 std::string text(const std::string& utf8Argument) {
-    return cp1251::fromUtf8(utf8Argument);
+    bool lossless = true;
+    std::string converted = cp1251::fromUtf8(utf8Argument, &lossless);
+    if (!lossless)
+        throw Failure{"\"" + utf8Argument + "\" holds characters outside code page 1251"};
+    return converted;
 }
 
 } // namespace

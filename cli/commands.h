@@ -13,5 +13,6 @@ using Args = std::vector<std::string>;
 int runIni(const Args& args);
 int runInfo(const Args& args);
 int runCell(const Args& args);
+int runRender(const Args& args);
 
 } // namespace cli

@@ -20,6 +20,8 @@ commands:
                                        size and contents of a location
   cell --root DIR --map NAME [--location NAME] X Y
                                        the six values of one cell
+  render --root DIR --map NAME [--location NAME] [view options] --out FILE.png
+                                       draw a location's view as the editor does
 
 Run "mapedit COMMAND --help" for the details of a command.
 )";
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
         {"ini", cli::runIni},
         {"info", cli::runInfo},
         {"cell", cli::runCell},
+        {"render", cli::runRender},
     };
     const auto command = commands.find(all[0]);
     if (command == commands.end()) {

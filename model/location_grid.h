@@ -58,6 +58,8 @@ public:
     // rows must have rows of one length (std::invalid_argument otherwise).
     Rows layerRows(Layer layer) const;
     void setLayerRows(Layer layer, const Rows& rows);
+    // Takes a copy of another grid's six layers (not its size or cursor).
+    void copyLayersFrom(const LocationGrid& other) { m_layers = other.m_layers; }
 
     // Copies of row i; std::out_of_range outside the layer's rows.
     std::string GetEarths(std::int32_t i) const { return rowCopy(Layer::Earths, i); }

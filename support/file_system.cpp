@@ -456,6 +456,10 @@ bool File::writeGather(std::span<const ConstSlice> slices, std::error_code& ec) 
             ec = lastError();
             return false;
         }
+        if (n == 0) { // no progress: the device takes nothing more
+            ec = std::make_error_code(std::errc::io_error);
+            return false;
+        }
         advance(slices, static_cast<std::size_t>(n), first, firstDone);
     }
     return true;

@@ -1,12 +1,13 @@
-// The canvas tests draw text, which needs the application's font database.
-#include <QGuiApplication>
+// The canvas tests draw text, which needs the application's font database; the widget tests need a
+// full application.
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "test_support/process.h"
 #include "test_support/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using testing_support::runProcess;
@@ -61,8 +62,7 @@ TEST(CliCell, PrintsTheSixValuesOfACell) {
 TEST(CliCell, RefusesCellsOutsideTheLocationAndBadNumbers) {
     CliWorld w;
     for (auto [x, y] : {std::pair{"3", "0"}, std::pair{"0", "2"}, std::pair{"-1", "0"}})
-        expectOneLineFailure(w.run({"cell", "--root", w.dir, "--map", "Default", x, y}),
-                             "outside");
+        expectOneLineFailure(w.run({"cell", "--root", w.dir, "--map", "Default", x, y}), "outside");
     expectOneLineFailure(w.run({"cell", "--root", w.dir, "--map", "Default", "x", "0"}),
                          "whole number");
     expectOneLineFailure(w.run({"cell", "--root", w.dir, "--map", "Default", "1"}), "column");
@@ -93,9 +93,9 @@ TEST(CliLocation, FailuresNameTheFileAndTheReason) {
     expectOneLineFailure(w.run({"info", "--root", w.dir, "--map", "Default", "--location", "cave"}),
                          "cave.config not found");
     w.root.write("Maps/Default/hill.config", "[CONFIG]\r\nWidth=1\r\n");
-    expectOneLineFailure(w.run({"cell", "--root", w.dir, "--map", "Default", "--location", "hill",
-                                "0", "0"}),
-                         "hill.map not found");
+    expectOneLineFailure(
+        w.run({"cell", "--root", w.dir, "--map", "Default", "--location", "hill", "0", "0"}),
+        "hill.map not found");
     w.root.write("Maps/Default/bad.config", "[CONFIG]\r\nWidth=-4\r\n");
     w.root.write("Maps/Default/bad.map", "");
     expectOneLineFailure(w.run({"info", "--root", w.dir, "--map", "Default", "--location", "bad"}),
@@ -121,4 +121,15 @@ TEST(CliHelp, EveryCommandExplainsItself) {
     const auto r = w.run({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find("cell"), std::string::npos);
+}
+
+TEST(CliIni, ArgumentsOutsideTheCodePageAreRefusedNotMangled) {
+    TempFolder root;
+    const std::string file = (root.path() / "a.ini").string();
+    const auto r = runProcess(MAPEDIT_CLI, {"ini", "set", file, "S", "k", "漢字"});
+    expectOneLineFailure(r, "code page 1251");
+    EXPECT_FALSE(std::filesystem::exists(file));
+    const auto ok = runProcess(MAPEDIT_CLI, {"ini", "set", file, "Раздел", "k", "Ёлка"});
+    EXPECT_EQ(ok.exitCode, 0);
+    EXPECT_EQ(root.read("a.ini"), "[\xD0\xE0\xE7\xE4\xE5\xEB]\r\nk=\xA8\xEB\xEA\xE0\r\n");
 }

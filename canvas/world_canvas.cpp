@@ -1,0 +1,293 @@
+#include "canvas/world_canvas.h"
+
+#include "canvas/map_surface.h"
+#include "canvas/message_box.h"
+#include "model/location_files.h"
+#include "model/location_loader.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Pixel sizes a widget can take.
+int widgetExtent(std::int64_t pixels) {
+    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, QWIDGETSIZE_MAX));
+}
+
+// The loader's messages and notifications, turned into the canvas's signals
+// and message boxes.
+class CanvasLoadListener : public model::LoadListener {
+public:
+    CanvasLoadListener(WorldCanvas& canvas, std::string& name, std::function<void()> mapLoaded)
+        : m_canvas(canvas), m_name(name), m_mapLoaded(std::move(mapLoaded)) {}
+
+    void showMessage(model::MessageIcon icon, const std::string& title,
+                     const std::string& text) override {
+        ui::Message message;
+        message.icon = icon == model::MessageIcon::Critical  ? ui::MessageIcon::Critical
+                       : icon == model::MessageIcon::Warning ? ui::MessageIcon::Warning
+                                                             : ui::MessageIcon::Information;
+        message.title = title;
+        message.text = text;
+        ui::showMessage(&m_canvas, message);
+    }
+    void locationNameChanged(const std::string& name) override {
+        m_name = name;
+        emit m_canvas.ChangeLocation();
+    }
+    void mapLoaded() override { m_mapLoaded(); }
+    void redrawRequested() override { m_canvas.Refresh(); }
+
+private:
+    WorldCanvas& m_canvas;
+    std::string& m_name;
+    std::function<void()> m_mapLoaded;
+};
+
+} // namespace
+
+WorldCanvas::WorldCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName("WorldCanvas");
+    m_surface = new canvas::MapSurface(*this);
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, [this] { DrawMap(); });
+    // Created with every size at 0, then given the persisted defaults.
+    m_view.CellWidth = m_view.CellHeight = 0;
+    m_view.CanvasCellCountX = m_view.CanvasCellCountY = 0;
+    ResizeCanvas();
+    m_view.MoveDirectionX = m_view.MoveDirectionY = -1;
+    ReadProperties(canvas::PropertyBag());
+}
+
+WorldCanvas::~WorldCanvas() = default;
+
+QWidget* WorldCanvas::mapSurface() const {
+    return m_surface;
+}
+
+void WorldCanvas::ReadProperties(const canvas::PropertyBag& bag) {
+    setDrawing(bag.readBool("Drawing", false));
+    m_view.CurrentPositionX = bag.readInt("CurrentPositionX", 0);
+    m_view.CurrentPositionY = bag.readInt("CurrentPositionY", 0);
+    m_mapPath = bag.readText("MapPath", "");
+    m_locationName = bag.readText("LocationName", "");
+    m_grid.setMapWidth(bag.readInt("MapWidth", -1));
+    m_grid.setMapHeight(bag.readInt("MapHeight", -1));
+    m_view.CellWidth = bag.readInt("CellWidth", 32);
+    m_view.CellHeight = bag.readInt("CellHeight", 32);
+    m_view.CanvasCellCountX = bag.readInt("CanvasCellCountX", 10);
+    m_view.CanvasCellCountY = bag.readInt("CanvasCellCountY", 10);
+    m_view.cursorPixelX = static_cast<std::int16_t>(bag.readInt("CursorX", 0));
+    m_view.cursorPixelY = static_cast<std::int16_t>(bag.readInt("CursorY", 0));
+    m_padding = static_cast<std::int16_t>(bag.readInt("Padding", 0));
+    m_view.DrawCordinates = bag.readBool("DrawCordinates", false);
+    m_view.DrawCells = bag.readBool("DrawCells", false);
+    m_view.DrawEarth = bag.readBool("DrawEarth", true);
+    m_view.DrawObjects = bag.readBool("DrawObjects", true);
+    m_view.DrawObjectsContour = bag.readBool("DrawObjectsContour", false);
+    m_view.DrawBlockZone = bag.readBool("DrawBlockZone", false);
+    m_view.DrawGuardZone = bag.readBool("DrawGuardZone", false);
+    m_view.DrawActionZone = bag.readBool("DrawActionZone", false);
+    m_roundWorld = bag.readBool("RoundWorld", true);
+    m_resourcesPath = bag.readText("ResourcesPath", "");
+}
+
+void WorldCanvas::WriteProperties(canvas::PropertyBag& bag) {
+    bag.write("Drawing", Drawing(), false);
+    bag.write("CurrentPositionX", m_view.CurrentPositionX, 0);
+    bag.write("CurrentPositionY", m_view.CurrentPositionY, 0);
+    bag.write("MapPath", m_mapPath, std::string());
+    bag.write("LocationName", m_locationName, std::string());
+    bag.write("MapWidth", m_grid.MapWidth(), -1);
+    bag.write("MapHeight", m_grid.MapHeight(), -1);
+    bag.write("CellWidth", m_view.CellWidth, 32);
+    bag.write("CellHeight", m_view.CellHeight, 32);
+    bag.write("CanvasCellCountX", m_view.CanvasCellCountX, 10);
+    bag.write("CanvasCellCountY", m_view.CanvasCellCountY, 10);
+    bag.write("CursorX", static_cast<std::int32_t>(static_cast<std::int16_t>(m_view.cursorPixelX)),
+              0);
+    bag.write("CursorY", static_cast<std::int32_t>(static_cast<std::int16_t>(m_view.cursorPixelY)),
+              0);
+    bag.write("Padding", static_cast<std::int32_t>(m_padding), 0);
+    bag.write("DrawCordinates", m_view.DrawCordinates, false);
+    bag.write("DrawCells", m_view.DrawCells, false);
+    bag.write("DrawEarth", m_view.DrawEarth, true);
+    bag.write("DrawObjects", m_view.DrawObjects, true);
+    bag.write("DrawObjectsContour", m_view.DrawObjectsContour, false);
+    bag.write("DrawBlockZone", m_view.DrawBlockZone, false);
+    bag.write("DrawGuardZone", m_view.DrawGuardZone, false);
+    bag.write("DrawActionZone", m_view.DrawActionZone, false);
+    bag.write("RoundWorld", m_roundWorld, true);
+    bag.write("ResourcesPath", m_resourcesPath, std::string());
+}
+
+std::string WorldCanvas::LocationName() const {
+    return m_locationName.empty() ? std::string("main") : m_locationName;
+}
+
+void WorldCanvas::setLocationName(const std::string& name) {
+    m_locationName = name;
+    emit ChangeLocation();
+}
+
+void WorldCanvas::setCellWidth(std::int32_t value) {
+    m_view.CellWidth = value;
+    ResizeCanvas();
+}
+
+void WorldCanvas::setCellHeight(std::int32_t value) {
+    m_view.CellHeight = value;
+    ResizeCanvas();
+}
+
+void WorldCanvas::setCanvasCellCountX(std::int32_t value) {
+    m_view.CanvasCellCountX = value;
+    ResizeCanvas();
+}
+
+void WorldCanvas::setCanvasCellCountY(std::int32_t value) {
+    m_view.CanvasCellCountY = value;
+    ResizeCanvas();
+}
+
+namespace {
+
+// The stored pixel offset of the cursor as a cell number: offset / size,
+// rounded half to even.
+std::int16_t cursorCell(std::int32_t pixels, std::int32_t cellSize) {
+    if (cellSize == 0)
+        return 0;
+    const double cells = std::nearbyint(static_cast<double>(pixels) / cellSize);
+    return static_cast<std::int16_t>(std::clamp(cells, -32768.0, 32767.0));
+}
+
+// The pixel offset for a cursor cell, kept within the view's last cell.
+std::int32_t cursorPixels(std::int16_t cell, std::int32_t cellSize, std::int32_t cellCount) {
+    const std::int64_t pixels = static_cast<std::int64_t>(cell) * cellSize;
+    const std::int64_t last = (static_cast<std::int64_t>(cellCount) - 1) * cellSize;
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::min(pixels, last), INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
+std::int16_t WorldCanvas::CursorX() const {
+    return cursorCell(m_view.cursorPixelX, m_view.CellWidth);
+}
+
+std::int16_t WorldCanvas::CursorY() const {
+    return cursorCell(m_view.cursorPixelY, m_view.CellHeight);
+}
+
+void WorldCanvas::setCursorX(std::int16_t column) {
+    m_view.cursorPixelX = cursorPixels(column, m_view.CellWidth, m_view.CanvasCellCountX);
+}
+
+void WorldCanvas::setCursorY(std::int16_t row) {
+    m_view.cursorPixelY = cursorPixels(row, m_view.CellHeight, m_view.CanvasCellCountY);
+}
+
+std::int16_t WorldCanvas::Padding() {
+    ResizeCanvas();
+    return m_padding;
+}
+
+void WorldCanvas::setDrawing(bool on) {
+    if (on)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+void WorldCanvas::setDrawOnlyMove(bool on) {
+    m_drawOnlyMove = on;
+    if (on)
+        setDrawing(false);
+}
+
+void WorldCanvas::ResizeCanvas() {
+    const std::int64_t width =
+        static_cast<std::int64_t>(m_view.CellWidth) * m_view.CanvasCellCountX;
+    const std::int64_t height =
+        static_cast<std::int64_t>(m_view.CellHeight) * m_view.CanvasCellCountY;
+    m_surface->setGeometry(m_padding, m_padding, widgetExtent(width), widgetExtent(height));
+    setFixedSize(widgetExtent(width + 2 * m_padding), widgetExtent(height + 2 * m_padding));
+}
+
+void WorldCanvas::DrawMap() {
+    m_renderer.DrawMap(m_picMap, m_grid, m_catalogues, m_view);
+    m_surface->update();
+}
+
+void WorldCanvas::Refresh() {
+    DrawMap();
+}
+
+canvas::ResourceLoadResult WorldCanvas::LoadResources() {
+    return m_catalogues.LoadResources(m_resourcesPath);
+}
+
+void WorldCanvas::LoadMap(const std::string& sLocationName) {
+    CanvasLoadListener listener(*this, m_locationName, [this] { emit MapLoad(); });
+    model::LoadMap(m_grid, m_mapPath, sLocationName, listener);
+}
+
+std::string WorldCanvas::GetFileType(std::int32_t n) {
+    return model::GetFileType(n);
+}
+
+bool WorldCanvas::hasLocation() const {
+    return m_grid.MapWidth() >= 1 && m_grid.MapHeight() >= 1 && m_grid.isComplete();
+}
+
+void WorldCanvas::Clone(WorldCanvas& other) {
+    // Values are taken over directly, without the effects of the setters.
+    m_view.CanvasCellCountX = other.CanvasCellCountX();
+    m_view.CanvasCellCountY = other.CanvasCellCountY();
+    m_view.CellHeight = other.CellHeight();
+    m_view.CellWidth = other.CellWidth();
+    m_view.CurrentPositionX = other.CurrentPositionX();
+    m_view.CurrentPositionY = other.CurrentPositionY();
+    m_view.cursorPixelX = static_cast<std::int32_t>(other.CursorX()) * m_view.CellWidth;
+    m_view.cursorPixelY = static_cast<std::int32_t>(other.CursorY()) * m_view.CellHeight;
+    m_view.DrawBlockZone = other.DrawBlockZone();
+    m_view.DrawCells = other.DrawCells();
+    m_view.DrawCordinates = other.DrawCordinates();
+    m_view.DrawEarth = other.DrawEarth();
+    m_view.DrawGuardZone = other.DrawGuardZone();
+    m_view.DrawActionZone = other.DrawActionZone();
+    setDrawing(other.Drawing());
+    m_view.DrawObjects = other.DrawObjects();
+    m_view.DrawObjectsContour = other.DrawObjectsContour();
+    m_drawOnlyMove = other.DrawOnlyMove();
+    m_locationName = other.LocationName();
+    m_grid.setMapHeight(other.MapHeight());
+    m_mapPath = other.MapPath();
+    m_grid.setMapWidth(other.MapWidth());
+    m_padding = other.Padding();
+    m_resourcesPath = other.ResourcesPath();
+    m_roundWorld = other.RoundWorld();
+    m_grid.setWorldCursor(other.WorldCursorX(), other.WorldCursorY());
+
+    if (const canvas::ResourceLoadResult loaded = LoadResources(); !loaded) {
+        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    }
+    // The location comes from its files; the other canvas's layers are
+    // copied only when the files cannot give it, so a large location is not
+    // held three times on the way.
+    CanvasLoadListener listener(*this, m_locationName, [this] { emit MapLoad(); });
+    if (model::LoadMap(m_grid, m_mapPath, m_locationName, listener) ==
+        model::LoadOutcome::Refused) {
+        m_grid.copyLayersFrom(other.grid());
+    }
+    Refresh();
+}
+
+void WorldCanvas::ResetCursors() {
+    m_view.cursorPixelX = m_view.cursorPixelY = 0;
+    m_grid.setWorldCursor(0, 0);
+    m_view.CurrentPositionX = m_view.CurrentPositionY = 0;
+    UpdateCursor();
+    Refresh();
+}

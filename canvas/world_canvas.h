@@ -1,0 +1,217 @@
+#pragma once
+// The world canvas: the map view control placed on the main window and on the
+// full-screen view. It owns the location's grid, the resource catalogues, the
+// view with its cursor, the drawing switches and a 10 ms redraw timer, and
+// tells its host what happens through its signals. Public members carry the
+// names the rest of the program uses for them.
+
+#include "canvas/canvas_view.h"
+#include "canvas/map_renderer.h"
+#include "canvas/property_bag.h"
+#include "canvas/resource_catalogues.h"
+#include "model/location_grid.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+namespace canvas {
+class MapSurface;
+}
+
+class WorldCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    using Rows = model::LocationGrid::Rows;
+
+    explicit WorldCanvas(QWidget* parent = nullptr);
+    ~WorldCanvas() override;
+
+    // The persisted property set, read when the host window is created and
+    // written when it saves its description.
+    void ReadProperties(const canvas::PropertyBag& bag);
+    void WriteProperties(canvas::PropertyBag& bag);
+
+    // Whole layers.
+    Rows Doors() const { return m_grid.layerRows(model::Layer::Doors); }
+    Rows Earths() const { return m_grid.layerRows(model::Layer::Earths); }
+    Rows Objects() const { return m_grid.layerRows(model::Layer::Objects); }
+    Rows Predmets() const { return m_grid.layerRows(model::Layer::Predmets); }
+    Rows Blocks() const { return m_grid.layerRows(model::Layer::Blocks); }
+    Rows Guards() const { return m_grid.layerRows(model::Layer::Guards); }
+    void setDoors(const Rows& rows) { m_grid.setLayerRows(model::Layer::Doors, rows); }
+    void setEarths(const Rows& rows) { m_grid.setLayerRows(model::Layer::Earths, rows); }
+    void setObjects(const Rows& rows) { m_grid.setLayerRows(model::Layer::Objects, rows); }
+    void setPredmets(const Rows& rows) { m_grid.setLayerRows(model::Layer::Predmets, rows); }
+    void setBlocks(const Rows& rows) { m_grid.setLayerRows(model::Layer::Blocks, rows); }
+    void setGuards(const Rows& rows) { m_grid.setLayerRows(model::Layer::Guards, rows); }
+
+    std::int32_t CurrentPositionX() const { return m_view.CurrentPositionX; }
+    std::int32_t CurrentPositionY() const { return m_view.CurrentPositionY; }
+
+    std::string MapPath() const { return m_mapPath; }
+    void setMapPath(const std::string& path) { m_mapPath = path; }
+    // An empty name reads as "main"; assigning one raises ChangeLocation.
+    std::string LocationName() const;
+    void setLocationName(const std::string& name);
+    std::string ErrorMessage() const { return m_grid.ErrorMessage(); }
+
+    std::int32_t MapWidth() const { return m_grid.MapWidth(); }
+    std::int32_t MapHeight() const { return m_grid.MapHeight(); }
+    void setMapWidth(std::int32_t width) { m_grid.setMapWidth(width); }
+    void setMapHeight(std::int32_t height) { m_grid.setMapHeight(height); }
+
+    // Writing one of these re-applies the layout.
+    std::int32_t CellWidth() const { return m_view.CellWidth; }
+    std::int32_t CellHeight() const { return m_view.CellHeight; }
+    std::int32_t CanvasCellCountX() const { return m_view.CanvasCellCountX; }
+    std::int32_t CanvasCellCountY() const { return m_view.CanvasCellCountY; }
+    void setCellWidth(std::int32_t value);
+    void setCellHeight(std::int32_t value);
+    void setCanvasCellCountX(std::int32_t value);
+    void setCanvasCellCountY(std::int32_t value);
+
+    // The cursor's column and row in the view.
+    std::int16_t CursorX() const;
+    std::int16_t CursorY() const;
+    void setCursorX(std::int16_t column);
+    void setCursorY(std::int16_t row);
+
+    // Produced by every move; setting one only stores it.
+    std::int16_t WorldCursorX() const { return m_grid.WorldCursorX(); }
+    std::int16_t WorldCursorY() const { return m_grid.WorldCursorY(); }
+    void setWorldCursorX(std::int16_t x) { m_grid.setWorldCursor(x, m_grid.WorldCursorY()); }
+    void setWorldCursorY(std::int16_t y) { m_grid.setWorldCursor(m_grid.WorldCursorX(), y); }
+    std::int32_t CharCursorX() const { return m_charCursorX; }
+    std::int32_t CharCursorY() const { return m_charCursorY; }
+    std::int32_t DblCharCursorX() const { return m_dblCharCursorX; }
+    std::int32_t DblCharCursorY() const { return m_dblCharCursorY; }
+    void setCharCursorX(std::int32_t v) { m_charCursorX = v; }
+    void setCharCursorY(std::int32_t v) { m_charCursorY = v; }
+    void setDblCharCursorX(std::int32_t v) { m_dblCharCursorX = v; }
+    void setDblCharCursorY(std::int32_t v) { m_dblCharCursorY = v; }
+
+    // Reading re-applies the layout; writing only stores.
+    std::int16_t Padding();
+    void setPadding(std::int16_t padding) { m_padding = padding; }
+
+    bool Drawing() const { return m_timer.isActive(); }
+    void setDrawing(bool on);
+    bool DrawOnlyMove() const { return m_drawOnlyMove; }
+    void setDrawOnlyMove(bool on);
+
+    bool DrawCordinates() const { return m_view.DrawCordinates; }
+    bool DrawCells() const { return m_view.DrawCells; }
+    bool DrawEarth() const { return m_view.DrawEarth; }
+    bool DrawObjects() const { return m_view.DrawObjects; }
+    bool DrawObjectsContour() const { return m_view.DrawObjectsContour; }
+    bool DrawBlockZone() const { return m_view.DrawBlockZone; }
+    bool DrawGuardZone() const { return m_view.DrawGuardZone; }
+    bool DrawActionZone() const { return m_view.DrawActionZone; }
+    void setDrawCordinates(bool on) { m_view.DrawCordinates = on; }
+    void setDrawCells(bool on) { m_view.DrawCells = on; }
+    void setDrawEarth(bool on) { m_view.DrawEarth = on; }
+    void setDrawObjects(bool on) { m_view.DrawObjects = on; }
+    void setDrawObjectsContour(bool on) { m_view.DrawObjectsContour = on; }
+    void setDrawBlockZone(bool on) { m_view.DrawBlockZone = on; }
+    void setDrawGuardZone(bool on) { m_view.DrawGuardZone = on; }
+    void setDrawActionZone(bool on) { m_view.DrawActionZone = on; }
+
+    // The cell under the cursor; setting a value writes the cell.
+    std::int32_t CurrentDoor() const { return m_grid.CurrentDoor(); }
+    std::uint8_t CurrentEarth() const { return m_grid.CurrentEarth(); }
+    std::int32_t CurrentObject() const { return m_grid.CurrentObject(); }
+    std::uint8_t CurrentPredmet() const { return m_grid.CurrentPredmet(); }
+    std::uint8_t CurrentBlocks() const { return m_grid.CurrentBlocks(); }
+    std::uint8_t CurrentGuard() const { return m_grid.CurrentGuard(); }
+    void setCurrentDoor(std::int32_t v) { m_grid.setCurrentDoor(v); }
+    void setCurrentEarth(std::uint8_t v) { m_grid.setCurrentEarth(v); }
+    void setCurrentObject(std::int32_t v) { m_grid.setCurrentObject(v); }
+    void setCurrentPredmet(std::uint8_t v) { m_grid.setCurrentPredmet(v); }
+    void setCurrentBlocks(std::uint8_t v) { m_grid.setCurrentBlocks(v); }
+    void setCurrentGuard(std::uint8_t v) { m_grid.setCurrentGuard(v); }
+
+    bool RoundWorld() const { return m_roundWorld; }
+    void setRoundWorld(bool on) { m_roundWorld = on; }
+    std::string ResourcesPath() const { return m_resourcesPath; }
+    void setResourcesPath(const std::string& path) { m_resourcesPath = path; }
+
+    void CreatMap(std::uint8_t btEarth) { m_grid.CreatMap(btEarth); }
+    // Loads the catalogues of the resource folder; a failure is returned for
+    // the caller to report.
+    canvas::ResourceLoadResult LoadResources();
+    void LoadMap(const std::string& sLocationName = "main");
+    void Refresh();
+    std::string GetEarths(std::int32_t i) const { return m_grid.GetEarths(i); }
+    std::string GetObjects(std::int32_t i) const { return m_grid.GetObjects(i); }
+    std::string GetPredmets(std::int32_t i) const { return m_grid.GetPredmets(i); }
+    std::string GetDoors(std::int32_t i) const { return m_grid.GetDoors(i); }
+    std::string GetBlocks(std::int32_t i) const { return m_grid.GetBlocks(i); }
+    std::string GetGuards(std::int32_t i) const { return m_grid.GetGuards(i); }
+    void ChangeBloks(std::int32_t y, std::int32_t x, std::uint8_t value) {
+        m_grid.ChangeBloks(y, x, value);
+    }
+    static std::string GetFileType(std::int32_t n);
+    void Clone(WorldCanvas& other);
+    void ResetCursors();
+
+    // For the host and the tests: the drawn map surface, the grid, the
+    // catalogues and the drag directions.
+    const QImage& picMap() const { return m_picMap; }
+    QWidget* mapSurface() const;
+    const model::LocationGrid& grid() const { return m_grid; }
+    const canvas::ResourceCatalogues& catalogues() const { return m_catalogues; }
+    std::int16_t MoveDirectionX() const { return m_view.MoveDirectionX; }
+    std::int16_t MoveDirectionY() const { return m_view.MoveDirectionY; }
+    // Whether a location is there to move over: input does nothing without.
+    bool hasLocation() const;
+
+signals:
+    void Click();
+    void KeyDown();
+    void KeyUp();
+    void KeyPress();
+    void MouseDown(short& Button, short& Shift, float& X, float& Y);
+    void MouseMove(short& Button, short& Shift, float& X, float& Y);
+    void MouseUp(short& Button, short& Shift, float& X, float& Y);
+    void CursorChangePosition();
+    void MapLoad();
+    void ChangeLocation();
+
+private:
+    friend class canvas::MapSurface;
+
+    void ResizeCanvas();
+    void DrawMap();
+    void UpdateCursor();
+    void moveView(std::int64_t dx, std::int64_t dy);
+
+    // Input from the map surface.
+    void surfaceKeyDown(int key);
+    void surfaceMouseDown(short button, short shift, float x, float y);
+    void surfaceMouseMove(short button, short shift, float x, float y);
+    void surfaceMouseUp(short button, short shift, float x, float y, bool inside);
+
+    model::LocationGrid m_grid;
+    canvas::ResourceCatalogues m_catalogues;
+    canvas::MapRenderer m_renderer;
+    canvas::CanvasView m_view;
+    QImage m_picMap;
+    QTimer m_timer;
+    canvas::MapSurface* m_surface = nullptr;
+
+    std::string m_mapPath;
+    std::string m_locationName;
+    std::string m_resourcesPath;
+    std::int16_t m_padding = 0;
+    bool m_drawOnlyMove = false;
+    bool m_roundWorld = true;
+    std::int32_t m_charCursorX = 0;
+    std::int32_t m_charCursorY = 0;
+    std::int32_t m_dblCharCursorX = 0;
+    std::int32_t m_dblCharCursorY = 0;
+};

@@ -1,0 +1,119 @@
+// The world canvas's cursor and view moves: keys, clicks and drags on the map
+// surface, and the update that follows every move.
+
+#include "canvas/world_canvas.h"
+#include "canvas/world_wrap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <QKeyEvent>
+
+void WorldCanvas::UpdateCursor() {
+    if (!hasLocation())
+        return;
+    const std::int32_t width = m_grid.MapWidth();
+    const std::int32_t height = m_grid.MapHeight();
+    m_view.CurrentPositionX = canvas::wrapIntoWorld(m_view.CurrentPositionX, width);
+    m_view.CurrentPositionY = canvas::wrapIntoWorld(m_view.CurrentPositionY, height);
+    const std::int32_t worldX = canvas::wrapIntoWorld(
+        static_cast<std::int64_t>(CursorX()) + m_view.CurrentPositionX, width);
+    const std::int32_t worldY = canvas::wrapIntoWorld(
+        static_cast<std::int64_t>(CursorY()) + m_view.CurrentPositionY, height);
+    m_grid.setWorldCursor(static_cast<std::int16_t>(worldX), static_cast<std::int16_t>(worldY));
+    m_charCursorX = worldX + 1;
+    m_charCursorY = worldY;
+    m_dblCharCursorX = 2 * worldX + 1;
+    m_dblCharCursorY = worldY;
+    m_grid.reloadCurrentCell();
+    if (m_drawOnlyMove)
+        DrawMap();
+}
+
+void WorldCanvas::moveView(std::int64_t dx, std::int64_t dy) {
+    // Wrapped at once, so that no step, however long, leaves the world.
+    m_view.CurrentPositionX = canvas::wrapIntoWorld(
+        static_cast<std::int64_t>(m_view.CurrentPositionX) + dx, m_grid.MapWidth());
+    m_view.CurrentPositionY = canvas::wrapIntoWorld(
+        static_cast<std::int64_t>(m_view.CurrentPositionY) + dy, m_grid.MapHeight());
+    UpdateCursor();
+    emit CursorChangePosition();
+}
+
+void WorldCanvas::surfaceKeyDown(int key) {
+    if (!hasLocation())
+        return;
+    switch (key) {
+    case Qt::Key_Left:
+        moveView(-1, 0);
+        break;
+    case Qt::Key_Up:
+        moveView(0, -1);
+        break;
+    case Qt::Key_Right:
+        moveView(1, 0);
+        break;
+    case Qt::Key_Down:
+        moveView(0, 1);
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+
+// The view cell under a surface position, as the floor of pixels / size.
+std::int64_t cellUnder(float pixels, std::int32_t cellSize) {
+    if (cellSize == 0)
+        return 0;
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(pixels) / cellSize));
+}
+
+std::int32_t clampToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
+void WorldCanvas::surfaceMouseDown(short button, short shift, float x, float y) {
+    if (!hasLocation())
+        return;
+    emit MouseDown(button, shift, x, y);
+    if (button != 1)
+        return;
+    m_view.cursorPixelX = clampToInt32(cellUnder(x, m_view.CellWidth) * m_view.CellWidth);
+    m_view.cursorPixelY = clampToInt32(cellUnder(y, m_view.CellHeight) * m_view.CellHeight);
+    UpdateCursor();
+    emit CursorChangePosition();
+}
+
+void WorldCanvas::surfaceMouseMove(short button, short shift, float x, float y) {
+    if (!hasLocation())
+        return;
+    emit MouseMove(button, shift, x, y);
+    if (button != 1) {
+        m_view.MoveDirectionX = m_view.MoveDirectionY = -1;
+        return;
+    }
+    const std::int64_t dx = cellUnder(x, m_view.CellWidth) - CursorX();
+    const std::int64_t dy = cellUnder(y, m_view.CellHeight) - CursorY();
+    if (dx != 0) {
+        m_view.MoveDirectionX = dx < 0 ? 3 : 2;
+        moveView(dx, 0);
+    }
+    if (dy != 0) {
+        m_view.MoveDirectionY = dy < 0 ? 0 : 1;
+        moveView(0, dy);
+    }
+}
+
+void WorldCanvas::surfaceMouseUp(short button, short shift, float x, float y, bool inside) {
+    if (!hasLocation())
+        return;
+    emit MouseUp(button, shift, x, y);
+    m_view.MoveDirectionX = m_view.MoveDirectionY = -1;
+    if (m_drawOnlyMove)
+        Refresh();
+    if (inside && button == 1)
+        emit Click();
+}

@@ -1,0 +1,209 @@
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/location_arguments.h"
+
+#include "canvas/map_renderer.h"
+#include "canvas/resource_catalogues.h"
+#include "model/location_loader.h"
+#include "support/cp1251.h"
+
+#include <iostream>
+#include <QGuiApplication>
+#include <QImage>
+#include <sstream>
+
+namespace cli {
+namespace {
+
+const char* const kUsage =
+    R"(usage: mapedit render [--root DIR] --map NAME [--location NAME] [--resources FOLDER]
+                      [--view X,Y] [--cells COLS,ROWS] [--cell-size W,H]
+                      [--cursor COL,ROW | --no-cursor] [--show LIST] [--whole]
+                      --out FILE.png
+
+Draws a location's view exactly as the editor's canvas does and writes it as a
+PNG of CellWidth x COLS by CellHeight x ROWS pixels.
+  --resources  the resource folder below DIR (default Resources)
+  --view       the world cell in the view's top-left corner (default 0,0)
+  --cells      cells across and down (default 10,10)
+  --cell-size  pixels of one cell (default 32,32)
+  --cursor     the cursor's cell in the view (default 0,0); --no-cursor hides it
+  --show       the drawing switches that are on, from earth, objects, cells,
+               contours, blocks, guards, actions, coords; or none
+               (default earth,objects)
+  --whole      the whole location: view 0,0, width x height cells, no cursor
+)";
+
+constexpr long long kMaxSide = 16384;
+constexpr long long kMaxBytes = 1ll << 30;
+
+std::pair<long long, long long> parsePair(const std::string& text, const std::string& what) {
+    const auto comma = text.find(',');
+    if (comma == std::string::npos)
+        throw Failure{what + " must be two numbers separated by a comma, not \"" + text + "\""};
+    return {parseNumber(text.substr(0, comma), what), parseNumber(text.substr(comma + 1), what)};
+}
+
+std::int32_t toInt32(long long value, const std::string& what) {
+    if (value < INT32_MIN || value > INT32_MAX)
+        throw Failure{what + " is out of range"};
+    return static_cast<std::int32_t>(value);
+}
+
+void applySwitches(const std::string& list, canvas::CanvasView& view) {
+    view.DrawEarth = view.DrawObjects = view.DrawCells = view.DrawObjectsContour = false;
+    view.DrawBlockZone = view.DrawGuardZone = view.DrawActionZone = view.DrawCordinates = false;
+    if (list == "none")
+        return;
+    std::stringstream items(list);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        if (item == "earth")
+            view.DrawEarth = true;
+        else if (item == "objects")
+            view.DrawObjects = true;
+        else if (item == "cells")
+            view.DrawCells = true;
+        else if (item == "contours")
+            view.DrawObjectsContour = true;
+        else if (item == "blocks")
+            view.DrawBlockZone = true;
+        else if (item == "guards")
+            view.DrawGuardZone = true;
+        else if (item == "actions")
+            view.DrawActionZone = true;
+        else if (item == "coords")
+            view.DrawCordinates = true;
+        else
+            throw Failure{"--show: unknown switch \"" + item + "\""};
+    }
+}
+
+// One line for the terminal from a message of the loader.
+std::string oneLine(const std::string& text) {
+    std::string line = cp1251::toUtf8(text);
+    for (std::size_t pos; (pos = line.find("\r\n")) != std::string::npos;)
+        line.replace(pos, 2, " ");
+    return line;
+}
+
+class RenderLoadListener : public model::LoadListener {
+public:
+    void showMessage(model::MessageIcon icon, const std::string&,
+                     const std::string& text) override {
+        (icon == model::MessageIcon::Critical ? refusal : warning) = oneLine(text);
+    }
+    void locationNameChanged(const std::string&) override {}
+    void mapLoaded() override {}
+    void redrawRequested() override {}
+    std::string refusal, warning;
+};
+
+// The toolkit's own notes (about the session's folders and the like) are not
+// for the tool's user; its failures reach them as the tool's messages.
+void quietToolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg)
+        std::cerr << "mapedit render: " << text.toStdString() << "\n";
+}
+
+// Fonts need a GUI application; the tool draws off-screen.
+QGuiApplication& guiApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietToolkitMessages);
+    static int argc = 1;
+    static char name[] = "mapedit";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    return application;
+}
+
+} // namespace
+
+int runRender(const Args& args) {
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
+    std::set<std::string> valued = locationOptions();
+    valued.insert(
+        {"--resources", "--view", "--cells", "--cell-size", "--cursor", "--show", "--out"});
+    const CommandLine line(args, valued, {"--no-cursor", "--whole"});
+    if (!line.positional().empty())
+        throw Failure{"unexpected argument \"" + line.positional().front() + "\""};
+    const std::string out = line.required("--out");
+    if (line.has("--cursor") && line.has("--no-cursor"))
+        throw Failure{"--cursor and --no-cursor exclude each other"};
+
+    canvas::CanvasView view;
+    applySwitches(line.value("--show").value_or("earth,objects"), view);
+    if (const auto size = line.value("--cell-size")) {
+        const auto [w, h] = parsePair(*size, "--cell-size");
+        if (w < 1 || h < 1)
+            throw Failure{"--cell-size must be at least 1,1"};
+        view.CellWidth = toInt32(w, "--cell-size");
+        view.CellHeight = toInt32(h, "--cell-size");
+    }
+    if (const auto cells = line.value("--cells")) {
+        const auto [x, y] = parsePair(*cells, "--cells");
+        if (x < 1 || y < 1)
+            throw Failure{"--cells must be at least 1,1"};
+        view.CanvasCellCountX = toInt32(x, "--cells");
+        view.CanvasCellCountY = toInt32(y, "--cells");
+    }
+    if (const auto position = line.value("--view")) {
+        const auto [x, y] = parsePair(*position, "--view");
+        view.CurrentPositionX = toInt32(x, "--view");
+        view.CurrentPositionY = toInt32(y, "--view");
+    }
+    if (const auto cursor = line.value("--cursor")) {
+        const auto [x, y] = parsePair(*cursor, "--cursor");
+        view.cursorPixelX = toInt32(x * view.CellWidth, "--cursor");
+        view.cursorPixelY = toInt32(y * view.CellHeight, "--cursor");
+    }
+    view.drawCursor = !line.has("--no-cursor");
+
+    const LocationArguments location = openLocation(line);
+    if (line.has("--whole")) {
+        view.CurrentPositionX = view.CurrentPositionY = 0;
+        view.CanvasCellCountX = location.size.width;
+        view.CanvasCellCountY = location.size.height;
+        view.drawCursor = false;
+    }
+    const long long width = static_cast<long long>(view.CellWidth) * view.CanvasCellCountX;
+    const long long height = static_cast<long long>(view.CellHeight) * view.CanvasCellCountY;
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
+        width * height * 4 > kMaxBytes)
+        throw Failure{"a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                      " pixels is refused: at most " + std::to_string(kMaxSide) +
+                      " pixels a side and 1 GiB"};
+
+    guiApplication();
+    canvas::ResourceCatalogues catalogues;
+    std::string resources = cp1251::fromUtf8(line.value("--resources").value_or("Resources"));
+    if (const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources); !loaded)
+        std::cerr << "mapedit render: warning: " << oneLine(loaded.message()) << "\n";
+
+    model::LocationGrid grid;
+    RenderLoadListener listener;
+    if (model::LoadMap(grid, location.map, location.location, listener) ==
+        model::LoadOutcome::Refused)
+        throw Failure{listener.refusal};
+    if (!listener.warning.empty())
+        std::cerr << "mapedit render: warning: " << listener.warning << "\n";
+    if (!listener.refusal.empty())
+        throw Failure{listener.refusal};
+
+    QImage picMap;
+    canvas::MapRenderer renderer;
+    renderer.DrawMap(picMap, grid, catalogues, view);
+    if (picMap.isNull())
+        throw Failure{"the view could not be drawn"};
+    if (!picMap.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(out), "PNG"))
+        throw Failure{"cannot write " + out};
+    return 0;
+}
+
+} // namespace cli
