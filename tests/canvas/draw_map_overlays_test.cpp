@@ -254,3 +254,18 @@ TEST_F(DrawMapOverlays, CoordinatesAreThoseOfTheWrappedWorldCell) {
     EXPECT_EQ(wrapped, picMap.copy(0, 0, 64, 32));
     EXPECT_NE(picMap.copy(0, 0, 32, 32), picMap.copy(32, 0, 32, 32)) << "19 and 0 differ";
 }
+
+TEST_F(DrawMapOverlays, HatchingLiesOverTheCellsSpriteAndUnderItsContour) {
+    setCell(Layer::Objects, 1, 0, kTintedCode);
+    markZones(1, 0, {true, false, false});
+    view.DrawObjects = view.DrawBlockZone = view.DrawObjectsContour = true;
+    draw();
+    for (int y = 1; y < 32; ++y) {
+        for (int x = 1; x < 32; ++x) {
+            const QRgb sprite =
+                y < 16 ? kTintedOpaqueColour : maskedOver(kGround0, kWhite, kTintColour);
+            ASSERT_EQ(at(32 + x, y), hatched({true}, x, y, sprite)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(at(32 + 1, 0), 0xFFFFFF00) << "the contour over a hatch pixel";
+}
