@@ -1,5 +1,6 @@
 #include "canvas/picture_file.h"
 
+#include "support/cp1251.h"
 #include "support/file_system.h"
 
 #include <limits>
@@ -10,24 +11,24 @@ namespace canvas {
 PictureReading readPicture(std::string_view file) {
     PictureReading reading;
     if (fsys::probe(file) == fsys::Probe::Missing) {
-        reading.reason = "file not found";
+        reading.reason = cp1251::fromUtf8("файл не найден");
         return reading;
     }
     std::string bytes;
     std::error_code ec;
     if (!fsys::readWholeFile(file, bytes, ec)) {
-        reading.reason = "cannot be read (" + ec.message() + ")";
+        reading.reason = cp1251::fromUtf8("не удалось прочитать (" + ec.message() + ")");
         return reading;
     }
     if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        reading.reason = "too large for a picture";
+        reading.reason = cp1251::fromUtf8("слишком велик для картинки");
         return reading;
     }
     QImage image;
     if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                             static_cast<int>(bytes.size())) ||
         image.isNull()) {
-        reading.reason = "not a picture";
+        reading.reason = cp1251::fromUtf8("не является картинкой");
         return reading;
     }
     reading.image = image.convertToFormat(QImage::Format_RGB32);

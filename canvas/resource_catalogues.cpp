@@ -3,6 +3,7 @@
 #include "canvas/catalogue_count.h"
 #include "canvas/catalogue_file.h"
 #include "canvas/picture_file.h"
+#include "support/cp1251.h"
 #include "support/file_system.h"
 #include "support/mdl_main.h"
 
@@ -12,6 +13,11 @@
 
 namespace canvas {
 namespace {
+
+// Reasons are shown to the designer: written here in UTF-8, kept in code page 1251.
+std::string ru(std::string_view utf8) {
+    return cp1251::fromUtf8(utf8);
+}
 
 // Object codes are two bytes and code n draws entry n - 1.
 constexpr std::int64_t kHighestObjectEntry = 65534;
@@ -43,9 +49,11 @@ ResourceLoadResult readCatalogueCount(const std::string& file, const CatalogueFi
         readCount(text, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
     switch (reading.status) {
     case CountReading::Status::NotANumber:
-        return failure(file, "\"Count\" of section \"DATA\" is not a number: \"" + text + "\"");
+        return failure(file,
+                       ru("значение Count в разделе DATA не является числом: \"") + text + "\"");
     case CountReading::Status::OutOfRange:
-        return failure(file, "\"Count\" of section \"DATA\" is out of range: \"" + text + "\"");
+        return failure(file, ru("значение Count в разделе DATA вне допустимых пределов: \"") +
+                                 text + "\"");
     case CountReading::Status::Ok:
         break;
     }
@@ -57,19 +65,20 @@ ResourceLoadResult readCatalogueCount(const std::string& file, const CatalogueFi
 // what a missing file or a missing key gives).
 ResourceLoadResult noEntries(const std::string& file, std::int64_t count) {
     if (fsys::probe(file) == fsys::Probe::Missing)
-        return failure(file, "file not found");
-    return failure(file, "no entries: \"Count\" of section \"DATA\" is " + std::to_string(count));
+        return failure(file, ru("файл не найден"));
+    return failure(file, ru("нет ни одной записи: значение Count в разделе DATA равно ") +
+                             std::to_string(count));
 }
 
 ResourceLoadResult pictureFailure(const std::string& file, std::int32_t entry,
                                   const std::string& reason) {
-    return failure(file, "entry " + entrySection(entry) + ": " + reason);
+    return failure(file, ru("запись ") + entrySection(entry) + ": " + reason);
 }
 
 } // namespace
 
 std::string ResourceLoadResult::message() const {
-    return ok ? std::string() : file + ": " + reason;
+    return ok ? std::string() : fsys::displayText(file) + ": " + reason;
 }
 
 ResourceCatalogues::ResourceCatalogues()
@@ -143,9 +152,9 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
     std::int64_t count = 0;
     ResourceLoadResult result = readCatalogueCount<std::int32_t>(file, catalogue, count);
     if (result && count > kHighestObjectEntry)
-        result = failure(file, "\"Count\" of section \"DATA\" is " + std::to_string(count) +
-                                   ", beyond the highest entry object codes reach (" +
-                                   std::to_string(kHighestObjectEntry) + ")");
+        result = failure(file, ru("значение Count в разделе DATA равно ") + std::to_string(count) +
+                                   ru(", а коды объектов достигают только записи ") +
+                                   std::to_string(kHighestObjectEntry));
     if (!result)
         return result;
     m_objects.setObjectsCount(static_cast<std::int32_t>(count));

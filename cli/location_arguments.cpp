@@ -14,12 +14,7 @@ const std::set<std::string>& locationOptions() {
 }
 
 std::string displayPath(const std::string& text) {
-    std::error_code ec;
-    const auto native = fsys::resolve(text, ec);
-    if (ec)
-        return cp1251::toUtf8(text);
-    const std::u8string utf8 = native.u8string();
-    return std::string(utf8.begin(), utf8.end());
+    return cp1251::toUtf8(fsys::displayText(text));
 }
 
 LocationArguments openLocation(const CommandLine& line) {

@@ -153,6 +153,12 @@ std::string toText(const fs::path& native) {
     return text;
 }
 
+std::string displayText(std::string_view text) {
+    std::error_code ec;
+    const fs::path native = resolve(text, ec);
+    return ec ? std::string(text) : componentText(native);
+}
+
 Probe probe(std::string_view text) {
     std::error_code ec;
     const fs::path p = resolve(text, ec);

@@ -27,6 +27,10 @@ std::filesystem::path resolve(std::string_view text, std::error_code& ec);
 // A native path back as a program text (code page 1251, "\" separators).
 std::string toText(const std::filesystem::path& native);
 
+// A path text as the user's system spells it (native separators, the
+// spelling found on disk), still in code page 1251: for messages.
+std::string displayText(std::string_view text);
+
 enum class Probe { Exists, Missing, OtherFailure };
 
 // Tries to open a path for reading: Missing when the file or a folder on the

@@ -1,6 +1,8 @@
 #include "canvas/resource_catalogues.h"
 #include "resource_folder.h"
 
+#include "support/cp1251.h"
+
 #include <gtest/gtest.h>
 
 using canvas::ResourceCatalogues;
@@ -46,7 +48,7 @@ TEST_F(LoadedFolder, MissingGroundCatalogueEmptiesItsListsAndKeepsTheRest) {
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.file, folder.folderText() + "level0.ini");
     EXPECT_TRUE(mentions(result.message(), "level0.ini")) << result.message();
-    EXPECT_TRUE(mentions(result.reason, "not found")) << result.reason;
+    EXPECT_TRUE(mentions(result.reason, cp1251::fromUtf8("не найден"))) << result.reason;
 
     EXPECT_EQ(catalogues.earthStructure().EarthsCount(), -1);
     EXPECT_TRUE(catalogues.earthStructure().EarthsFile().empty());
@@ -107,7 +109,7 @@ TEST_F(LoadedFolder, MissingPictureStopsAtItsEntry) {
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.file, folder.folderText() + "gone.bmp");
     EXPECT_TRUE(mentions(result.reason, "OBJ-2")) << result.reason;
-    EXPECT_TRUE(mentions(result.reason, "not found")) << result.reason;
+    EXPECT_TRUE(mentions(result.reason, cp1251::fromUtf8("не найден"))) << result.reason;
 
     EXPECT_EQ(catalogues.earthStructure().EarthsCount(), 4);
     EXPECT_EQ(catalogues.earthStructure().EarthsFile(), std::vector<std::string>(5))
@@ -124,7 +126,8 @@ TEST_F(LoadedFolder, UnreadableMaskStopsAtItsObjectEntry) {
     const auto result = catalogues.LoadResources(resourcesPath);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.file, folder.folderText() + "BROKEN.bmp");
-    EXPECT_TRUE(mentions(result.reason, "not a picture")) << result.reason;
+    EXPECT_TRUE(mentions(result.reason, cp1251::fromUtf8("не является картинкой")))
+        << result.reason;
     EXPECT_EQ(catalogues.objectStructure().ObjectsCount(), 3);
     EXPECT_TRUE(catalogues.objectStructure().ObjectsPic()[0].empty());
     EXPECT_EQ(catalogues.objectBufferCount(), 1);
