@@ -1,17 +1,54 @@
-// mapeditor: the map editor's entry point. Until the main window lands it shows
-// a placeholder window naming the application folder.
+// mapeditor: the map editor. Without arguments it starts as a designer knows
+// it; the optional arguments open a map and a location at once, name another
+// application folder, or write a picture of the window and quit.
 
+#include "canvas/world_canvas.h"
+#include "editor/frm_main.h"
+#include "support/application_folder.h"
 #include "support/cp1251.h"
-#include "support/mdl_main.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label(QString::fromStdString(cp1251::toUtf8(mdlMain::ApplicationFolder())));
-    label.setWindowTitle(QStringLiteral("Map editor"));
-    label.resize(400, 100);
-    label.show();
+    QApplication::setApplicationName("mapeditor");
+    QApplication::setApplicationDisplayName("Редактор карт");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Редактор карт: локации, земля, объекты, действия.");
+    parser.addHelpOption();
+    const QCommandLineOption root("root", "The application folder (default: the program's).",
+                                  "DIR");
+    const QCommandLineOption map("map", "Open this map of the folder Maps.", "NAME");
+    const QCommandLineOption location("location", "Then go to this location of the map.", "NAME");
+    const QCommandLineOption screenshot("screenshot", "Write the window to FILE.png and quit.",
+                                        "FILE.png");
+    parser.addOptions({root, map, location, screenshot});
+    parser.process(app);
+
+    if (parser.isSet(root))
+        appfolder::setNative(parser.value(root).toStdString());
+
+    frmMain window;
+    if (parser.isSet(map))
+        window.openMap(cp1251::fromUtf8(parser.value(map).toStdString()));
+    if (parser.isSet(location))
+        window.goToLocation(cp1251::fromUtf8(parser.value(location).toStdString()));
+    window.show();
+
+    if (parser.isSet(screenshot)) {
+        const QString file = parser.value(screenshot);
+        QTimer::singleShot(0, &window, [&window, file] {
+            const bool saved = window.grab().save(file, "PNG");
+            if (!saved)
+                std::fprintf(stderr, "mapeditor: cannot write %s\n",
+                             file.toLocal8Bit().constData());
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     return app.exec();
 }

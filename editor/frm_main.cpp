@@ -1,0 +1,152 @@
+#include "editor/frm_main.h"
+
+#include "canvas/frm_full_screen.h"
+#include "canvas/message_box.h"
+#include "canvas/world_canvas.h"
+#include "editor/map_folder.h"
+#include "editor/preview_box.h"
+#include "model/grid_file.h"
+#include "support/cp1251.h"
+#include "support/file_system.h"
+#include "support/mdl_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(cp1251::toUtf8(text));
+}
+
+std::string ru(std::string_view utf8) {
+    return cp1251::fromUtf8(utf8);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmMain");
+    setWindowTitle("Редактор карт");
+    // A small sans-serif close to the classic 8-point dialog font, so that the
+    // captions fit their fixed places.
+    QFont font("Liberation Sans");
+    font.setPointSizeF(8);
+    setFont(font);
+    createControls();
+    createMenu();
+    connectCommands();
+    // The window sees every typed character before the focused control does.
+    qApp->installEventFilter(this);
+    Form_Load();
+    setFixedSize(sizeHint());
+}
+
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
+
+void frmMain::Form_Load() {
+    WorldCanvas1->setCellHeight(32);
+    WorldCanvas1->setCellWidth(32);
+    WorldCanvas1->setCanvasCellCountX(10);
+    WorldCanvas1->setCanvasCellCountY(10);
+    WorldCanvas1->Padding(); // lays the canvas out with its padding
+    WorldCanvas1->setDrawOnlyMove(true);
+    txtMapWidth->setText(QString::number(WorldCanvas1->MapWidth()));
+    txtMapHeight->setText(QString::number(WorldCanvas1->MapHeight()));
+    m_editorResourcesFolder = mdlMain::ApplicationFolder() + "Resources\\";
+    m_palette = std::make_unique<editor::PaletteFile>(m_editorResourcesFolder);
+    FillCategories();
+    editor::MapFolder() = mdlMain::ApplicationFolder() + "Maps\\Default\\";
+    WorldCanvas1->Refresh();
+}
+
+void frmMain::connectCommands() {
+    connect(mnuNewMap, &QAction::triggered, this, &frmMain::mnuNewMap_Click);
+    connect(mnuOpenMap, &QAction::triggered, this, &frmMain::mnuOpenMap_Click);
+    connect(mnyNewLocation, &QAction::triggered, this, &frmMain::mnyNewLocation_Click);
+    connect(cmdNewLocation, &QPushButton::clicked, this, &frmMain::mnyNewLocation_Click);
+    connect(mnuOpenLocation, &QAction::triggered, this, &frmMain::mnuOpenLocation_Click);
+    connect(cmdOpenLocation, &QPushButton::clicked, this, &frmMain::mnuOpenLocation_Click);
+    connect(mnuManagerLocation, &QAction::triggered, this, &frmMain::mnuOpenLocation_Click);
+    connect(cmdManagerLocations, &QPushButton::clicked, this, &frmMain::mnuOpenLocation_Click);
+    connect(mnuSaveLocation, &QAction::triggered, this, &frmMain::mnuSaveLocation_Click);
+    connect(cmdSaveLocation, &QPushButton::clicked, this, &frmMain::mnuSaveLocation_Click);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(cmdDoorManager, &QPushButton::clicked, this, &frmMain::cmdDoorManager_Click);
+
+    // A line is chosen when it is selected, by the mouse or the keyboard; a
+    // list taking the focus only marks a current line, which chooses nothing.
+    connect(lstGroups, &QListWidget::itemSelectionChanged, this, [this] { lstGroups_Click(); });
+    connect(lstObjects, &QListWidget::itemSelectionChanged, this, [this] {
+        if (chosenLine(lstObjects) >= 0)
+            lstObjects_Click();
+    });
+    connect(picPreview, &PreviewBox::clicked, this, &frmMain::placeSelectedEntry);
+    connect(List1, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { List1_ItemCheck(List1->row(item)); });
+    connect(chkIsBlock, &QCheckBox::toggled, this, [this] { chkIsBlock_Click(); });
+    connect(chkIsGuardZone, &QCheckBox::toggled, this, [this] { chkIsGuardZone_Click(); });
+    for (QLineEdit* box : txtLevel)
+        box->installEventFilter(this);
+
+    connect(WorldCanvas1, &WorldCanvas::CursorChangePosition, this,
+            &frmMain::WorldCanvas1_CursorChangePosition);
+    connect(WorldCanvas1, &WorldCanvas::MapLoad, this, &frmMain::WorldCanvas1_MapLoad);
+    connect(WorldCanvas1, &WorldCanvas::ChangeLocation, this,
+            &frmMain::WorldCanvas1_ChangeLocation);
+}
+
+void frmMain::mnuSaveLocation_Click() {
+    const std::string name = WorldCanvas1->LocationName();
+    const std::string file = editor::MapFolder() + name + "." + WorldCanvas1->GetFileType(0);
+    std::error_code ec;
+    if (!model::writeGridFile(file, WorldCanvas1->grid(), ec)) {
+        ui::showMessage(this, {ui::MessageIcon::Critical, "Error",
+                               ru("Не удалось сохранить локацию ") + "\"" + name + "\" (" +
+                                   fsys::displayText(file) +
+                                   "): " + cp1251::fromUtf8(ec.message()) + "."});
+        return;
+    }
+    ui::showMessage(this, {ui::MessageIcon::Information, "",
+                           ru("Локация ") + "\"" + name + "\"" + ru(" успешно сохранена!")});
+}
+
+void frmMain::Command1_Click() {
+    if (m_fullScreen) {
+        m_fullScreen->raise();
+        m_fullScreen->activateWindow();
+        return;
+    }
+    m_fullScreen = new frmFullScreen(this, *WorldCanvas1);
+    m_fullScreen->show();
+}
+
+void frmMain::openMap(const std::string& name) {
+    editor::MapFolder() = mdlMain::ApplicationFolder() + "Maps\\" + name + "\\";
+    WorldCanvas1->setMapPath(name);
+    setWindowTitle(qText("[" + name + "] - Main"));
+    if (const canvas::ResourceLoadResult loaded = WorldCanvas1->LoadResources(); !loaded)
+        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    WorldCanvas1->LoadMap();
+}
+
+void frmMain::goToLocation(const std::string& name) {
+    setWindowTitle(qText("[" + WorldCanvas1->MapPath() + "] - " + name));
+    WorldCanvas1->ResetCursors();
+    WorldCanvas1->LoadMap(name);
+    WorldCanvas1->Refresh();
+}
+
+// Commands that open the managers are connected as the managers land.
+void frmMain::mnuNewMap_Click() {}
+void frmMain::mnuOpenMap_Click() {}
+void frmMain::mnyNewLocation_Click() {}
+void frmMain::mnuOpenLocation_Click() {}
+void frmMain::cmdDoorManager_Click() {}

@@ -1,0 +1,129 @@
+#pragma once
+// The main editor window: the world canvas with its status fields and location
+// commands, the object palette on the left, the cell inspector and the layer
+// switches on the right, and the one menu "Файл".
+
+#include "canvas/frm_full_screen.h"
+#include "editor/palette_file.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class WorldCanvas;
+
+class PreviewBox;
+
+// The chosen (selected) line of a list, or -1.
+int chosenLine(const QListWidget* list);
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Opens map `name` of the application folder's "Maps\" as the maps
+    // browser does: folder, title, resources and the location "main".
+    void openMap(const std::string& name);
+    // Goes to location `name` of the current map as the location manager
+    // does.
+    void goToLocation(const std::string& name);
+
+    // Commands of the window.
+    void mnuNewMap_Click();
+    void mnuOpenMap_Click();
+    void mnyNewLocation_Click();
+    void mnuOpenLocation_Click();
+    void mnuSaveLocation_Click();
+    void Command1_Click();
+    void cmdDoorManager_Click();
+    // The place command: puts the chosen palette entry into the cursor cell.
+    void placeSelectedEntry();
+
+    const std::string& EditorResourcesFolder() const { return m_editorResourcesFolder; }
+    frmFullScreen* fullScreenView() const { return m_fullScreen; }
+
+    // Controls, under their names.
+    WorldCanvas* WorldCanvas1 = nullptr;
+    std::array<QGroupBox*, 5> Frame1{};
+    QListWidget* lstGroups = nullptr;
+    QListWidget* lstObjects = nullptr;
+    PreviewBox* picPreview = nullptr;
+    std::array<QLabel*, 3> Label1{};
+    QLabel* lblSize = nullptr;
+    QLabel* lblLevel = nullptr;
+    QLabel* lblCode = nullptr;
+    std::array<QLabel*, 11> Label2{};
+    QLineEdit* tbFileName = nullptr;
+    QLineEdit* txtCursorX = nullptr;
+    QLineEdit* txtCursorY = nullptr;
+    QLineEdit* txtMapWidth = nullptr;
+    QLineEdit* txtMapHeight = nullptr;
+    QPushButton* cmdNewLocation = nullptr;
+    QPushButton* cmdOpenLocation = nullptr;
+    QPushButton* cmdSaveLocation = nullptr;
+    QPushButton* cmdManagerLocations = nullptr;
+    QPushButton* Command1 = nullptr;
+    std::array<QLineEdit*, 4> txtLevel{};
+    QCheckBox* chkIsBlock = nullptr;
+    QCheckBox* chkIsGuardZone = nullptr;
+    QPushButton* cmdDoorManager = nullptr;
+    QListWidget* List1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNewMap = nullptr;
+    QAction* mnuOpenMap = nullptr;
+    QAction* mnyNewLocation = nullptr;
+    QAction* mnuOpenLocation = nullptr;
+    QAction* mnuSaveLocation = nullptr;
+    QAction* mnuManagerLocation = nullptr;
+    QAction* mnuExit = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void connectCommands();
+    void Form_Load();
+
+    // Palette.
+    void FillCategories();
+    void lstGroups_Click();
+    void lstObjects_Click();
+    void ShowPreview(const std::string& path);
+    void clearEntryLabels();
+
+    // Inspector, switches and shortcuts.
+    void List1_ItemCheck(int line);
+    void chkIsBlock_Click();
+    void chkIsGuardZone_Click();
+    // Returns true when the character was a shortcut.
+    bool Form_KeyPress(unsigned char code);
+    void txtLevel_KeyUp(int index);
+    void WorldCanvas1_CursorChangePosition();
+    void WorldCanvas1_MapLoad();
+    void WorldCanvas1_ChangeLocation();
+
+    std::string m_editorResourcesFolder;
+    std::unique_ptr<editor::PaletteFile> m_palette;
+    std::vector<std::int32_t> m_entryCodes;
+    std::string m_selectedBlockPattern;
+    QPointer<frmFullScreen> m_fullScreen;
+};

@@ -1,0 +1,223 @@
+// The cell inspector, the layer switches, the window's shortcuts and how the
+// main window follows its canvas.
+
+#include "canvas/world_canvas.h"
+#include "editor/frm_main.h"
+#include "model/location_config.h"
+#include "support/cp1251.h"
+
+#include <algorithm>
+#include <optional>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+enum SwitchLine {
+    kEarth = 0,
+    kObjects = 1,
+    kItems = 2,
+    kActions = 3,
+    kBlocks = 4,
+    kGrid = 5,
+    kCoordinates = 6,
+    kCursor = 7,
+    kOnDemand = 8,
+    kContours = 9,
+    kGuards = 10,
+};
+
+// The number in a value box: digits with an optional sign and blanks around,
+// however long (very long ones count as very large); nothing when the text is
+// empty or not a number.
+std::optional<long long> boxNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
+    int pos = 0;
+    bool negative = false;
+    if (pos < trimmed.size() && (trimmed[pos] == '-' || trimmed[pos] == '+'))
+        negative = trimmed[pos++] == '-';
+    if (pos == trimmed.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; pos < trimmed.size(); ++pos) {
+        if (!trimmed[pos].isDigit() || trimmed[pos].unicode() > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + (trimmed[pos].unicode() - '0'), 1'000'000'000'000LL);
+    }
+    return negative ? -value : value;
+}
+
+// Whether a key press types a character a value box refuses: anything but a
+// digit, Backspace included. Keys that type nothing (and Escape, Return,
+// Tab) keep their usual meaning.
+bool refusedByValueBox(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Backspace)
+        return true;
+    const QString text = key.text();
+    if (text.size() != 1 || text[0].unicode() < 32 || text[0].unicode() == 127)
+        return false;
+    return !(text[0] >= '0' && text[0] <= '9');
+}
+
+} // namespace
+
+void frmMain::List1_ItemCheck(int line) {
+    const QListWidgetItem* item = List1->item(line);
+    if (!item)
+        return;
+    const bool on = item->checkState() == Qt::Checked;
+    switch (line) {
+    case kEarth:
+        WorldCanvas1->setDrawEarth(on);
+        break;
+    case kObjects:
+        WorldCanvas1->setDrawObjects(on);
+        break;
+    case kActions:
+        WorldCanvas1->setDrawActionZone(on);
+        break;
+    case kBlocks:
+        WorldCanvas1->setDrawBlockZone(on);
+        break;
+    case kGrid:
+        WorldCanvas1->setDrawCells(on);
+        break;
+    case kCoordinates:
+        WorldCanvas1->setDrawCordinates(on);
+        break;
+    case kOnDemand:
+        WorldCanvas1->setDrawOnlyMove(on);
+        if (!WorldCanvas1->DrawOnlyMove())
+            WorldCanvas1->setDrawing(true);
+        break;
+    case kContours:
+        WorldCanvas1->setDrawObjectsContour(on);
+        break;
+    case kGuards:
+        WorldCanvas1->setDrawGuardZone(on);
+        break;
+    default: // items and cursor: only a redraw
+        break;
+    }
+    WorldCanvas1->Refresh();
+}
+
+void frmMain::chkIsBlock_Click() {
+    if (WorldCanvas1->hasLocation())
+        WorldCanvas1->setCurrentBlocks(chkIsBlock->isChecked() ? 1 : 0);
+    WorldCanvas1->Refresh();
+}
+
+void frmMain::chkIsGuardZone_Click() {
+    if (WorldCanvas1->hasLocation())
+        WorldCanvas1->setCurrentGuard(chkIsGuardZone->isChecked() ? 1 : 0);
+    WorldCanvas1->Refresh();
+}
+
+bool frmMain::Form_KeyPress(unsigned char code) {
+    switch (code) {
+    case 32:
+        placeSelectedEntry();
+        return true;
+    case 'B':
+    case 'b':
+    case 200: // И
+    case 232: // и
+        chkIsBlock->setChecked(!chkIsBlock->isChecked());
+        return true;
+    case 'D':
+    case 'd':
+    case 194: // В
+    case 226: // в
+        if (WorldCanvas1->hasLocation())
+            WorldCanvas1->setCurrentObject(0);
+        WorldCanvas1->Refresh();
+        return true;
+    case 'G':
+    case 'g':
+    case 207: // П
+    case 239: // п
+        chkIsGuardZone->setChecked(!chkIsGuardZone->isChecked());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::txtLevel_KeyUp(int index) {
+    if (index > 1)
+        return;
+    QLineEdit* box = txtLevel[static_cast<std::size_t>(index)];
+    const long long upper = index == 0 ? 255 : 65535;
+    auto value = boxNumber(box->text());
+    if (!value)
+        return; // an empty box or one that is not a number writes nothing
+    if (*value > upper) {
+        box->setText(QString::number(upper));
+        value = upper;
+    }
+    if (*value < 0) {
+        box->setText("0");
+        value = 0;
+    }
+    if (!WorldCanvas1->hasLocation())
+        return;
+    if (index == 0)
+        WorldCanvas1->setCurrentEarth(static_cast<std::uint8_t>(*value));
+    else
+        WorldCanvas1->setCurrentObject(static_cast<std::int32_t>(*value));
+    WorldCanvas1->Refresh();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool release = event->type() == QEvent::KeyRelease;
+    if (!press && !release)
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+
+    // The window sees each typed character once, before the control with the
+    // focus (which receives the key first, before it goes to its parents).
+    QWidget* focus = QApplication::focusWidget();
+    if (press && (watched == focus || (!focus && watched == this)) && key->text().size() == 1 &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const std::string code = cp1251::fromUtf8(key->text().toStdString());
+        if (code.size() == 1)
+            Form_KeyPress(static_cast<unsigned char>(code[0]));
+    }
+
+    const auto box = std::find(txtLevel.begin(), txtLevel.end(), watched);
+    if (box != txtLevel.end()) {
+        if (press && refusedByValueBox(*key))
+            return true;
+        if (release)
+            txtLevel_KeyUp(static_cast<int>(box - txtLevel.begin()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::WorldCanvas1_CursorChangePosition() {
+    txtLevel[0]->setText(QString::number(WorldCanvas1->CurrentEarth()));
+    txtLevel[1]->setText(QString::number(WorldCanvas1->CurrentObject()));
+    txtLevel[3]->setText(QString::number(WorldCanvas1->CurrentDoor()));
+    // A change of state runs the box's click behaviour, as a click would.
+    chkIsBlock->setChecked(WorldCanvas1->CurrentBlocks() != 0);
+    chkIsGuardZone->setChecked(WorldCanvas1->CurrentGuard() != 0);
+    txtCursorX->setText(QString::number(WorldCanvas1->WorldCursorX()));
+    txtCursorY->setText(QString::number(WorldCanvas1->WorldCursorY()));
+}
+
+void frmMain::WorldCanvas1_MapLoad() {
+    txtMapWidth->setText(QString::number(WorldCanvas1->MapWidth()));
+    txtMapHeight->setText(QString::number(WorldCanvas1->MapHeight()));
+}
+
+void frmMain::WorldCanvas1_ChangeLocation() {
+    tbFileName->setText(QString::fromStdString(cp1251::toUtf8(WorldCanvas1->LocationName())));
+}
