@@ -1,0 +1,71 @@
+// The editor as a designer feels it: start-up with the sample map open, and a
+// placement of an object with a 3 x 3 footprint with its redraw.
+
+#include "bench_support.h"
+
+#include "canvas/world_canvas.h"
+#include "editor/frm_main.h"
+#include "support/application_folder.h"
+#include "test_support/temp_folder.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <QApplication>
+#include <QListWidget>
+
+namespace {
+
+// A copy of the sample world with one object whose footprint is 3 x 3.
+const testing_support::TempFolder& world() {
+    static testing_support::TempFolder folder;
+    static bool made = false;
+    if (!made) {
+        std::filesystem::copy(MAPEDIT_DATA, folder.path(),
+                              std::filesystem::copy_options::recursive);
+        folder.write("Resources/editor.ini",
+                     "[CATAGORIES]\r\nCount=0\r\nCategory0=B\r\n[CATEGORY-0]\r\nCount=0\r\n"
+                     "Level=1\r\nDefaultSource=bench.ini\r\nData0=OBJ-3\r\n");
+        folder.write("Resources/bench.ini", "[OBJ-3]\r\nName=B\r\nBlock=111,111,111\r\n");
+        made = true;
+    }
+    return folder;
+}
+
+void BM_StartupWithSampleMap(benchmark::State& state) {
+    const std::string root = world().path().string();
+    const std::string picture = root + "/startup.png";
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    for (auto _ : state) {
+        if (bench_support::runQuietly(
+                MAPEDIT_EDITOR, {"--root", root, "--map", "Default", "--screenshot", picture}) != 0)
+            state.SkipWithError("the editor did not start");
+    }
+}
+
+void BM_PlaceObjectWithFootprint(benchmark::State& state) {
+    appfolder::setNative(world().path().string());
+    frmMain window;
+    window.openMap("Default");
+    window.lstGroups->setCurrentRow(0);
+    window.lstObjects->setCurrentRow(0);
+    for (auto _ : state)
+        window.placeSelectedEntry();
+}
+
+} // namespace
+
+BENCHMARK(BM_StartupWithSampleMap)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlaceObjectWithFootprint)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
