@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 namespace {
@@ -38,15 +39,31 @@ MessageAnswer showMessage(QWidget* parent, const Message& message) {
         return currentHandler()(message);
     const QString title =
         message.title.empty() ? QApplication::applicationDisplayName() : qText(message.title);
-    QMessageBox box(qIcon(message.icon), title, qText(message.text),
-                    message.buttons == MessageButtons::YesNo
-                        ? QMessageBox::Yes | QMessageBox::No
-                        : QMessageBox::StandardButtons(QMessageBox::Ok),
-                    parent);
-    const int answer = box.exec();
-    if (message.buttons == MessageButtons::YesNo)
-        return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    return MessageAnswer::Ok;
+    QMessageBox box(qIcon(message.icon), title, qText(message.text), QMessageBox::NoButton, parent);
+    switch (message.buttons) {
+    case MessageButtons::Ok:
+        box.addButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNoCancel:
+        box.addButton(QMessageBox::Cancel)->setText("Отмена");
+        box.setEscapeButton(QMessageBox::Cancel);
+        [[fallthrough]];
+    case MessageButtons::YesNo:
+        box.addButton(QMessageBox::Yes)->setText("Да");
+        box.addButton(QMessageBox::No)->setText("Нет");
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
 }
 
 MessageHandlerScope::MessageHandlerScope(MessageHandler handler)

@@ -11,8 +11,8 @@ class QWidget;
 namespace ui {
 
 enum class MessageIcon { Information, Warning, Critical, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct Message {
     MessageIcon icon = MessageIcon::Information;

@@ -170,6 +170,18 @@ public:
     // Whether a location is there to move over: input does nothing without.
     bool hasLocation() const;
 
+    // Edit history support: every changed cell is reported to the observer,
+    // and a cell's earlier value can be put back through the same write.
+    void setCellWriteObserver(model::CellWriteObserver* observer) { m_grid.setObserver(observer); }
+    void restoreCell(model::Layer layer, std::int32_t x, std::int32_t y, std::uint16_t value) {
+        m_grid.restoreCell(layer, x, y, value);
+    }
+    // Reads the current cell's values again (after its cell changed under it).
+    void reloadCurrentCell() {
+        if (hasLocation())
+            m_grid.reloadCurrentCell();
+    }
+
 signals:
     void Click();
     void KeyDown();

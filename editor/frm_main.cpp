@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -38,6 +39,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     font.setPointSizeF(8);
     setFont(font);
     createControls();
+    m_history = new editor::EditHistory(*WorldCanvas1, this);
     createMenu();
     connectCommands();
     // The window sees every typed character before the focused control does.
@@ -101,9 +103,15 @@ void frmMain::connectCommands() {
     connect(WorldCanvas1, &WorldCanvas::MapLoad, this, &frmMain::WorldCanvas1_MapLoad);
     connect(WorldCanvas1, &WorldCanvas::ChangeLocation, this,
             &frmMain::WorldCanvas1_ChangeLocation);
+    connect(m_history, &editor::EditHistory::cellsRestored, this, &frmMain::showRestoredCells);
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &frmMain::updateTitle);
 }
 
 void frmMain::mnuSaveLocation_Click() {
+    saveLocation(true);
+}
+
+bool frmMain::saveLocation(bool confirm) {
     const std::string name = WorldCanvas1->LocationName();
     const std::string file = editor::MapFolder() + name + "." + WorldCanvas1->GetFileType(0);
     std::error_code ec;
@@ -112,10 +120,52 @@ void frmMain::mnuSaveLocation_Click() {
                                ru("Не удалось сохранить локацию ") + "\"" + name + "\" (" +
                                    fsys::displayText(file) +
                                    "): " + cp1251::fromUtf8(ec.message()) + "."});
+        return false;
+    }
+    m_history->markSaved();
+    if (confirm)
+        ui::showMessage(this, {ui::MessageIcon::Information, "",
+                               ru("Локация ") + "\"" + name + "\"" + ru(" успешно сохранена!")});
+    return true;
+}
+
+bool frmMain::confirmDiscard() {
+    if (!m_history->isModified())
+        return true;
+    ui::Message question{ui::MessageIcon::Question, "",
+                         ru("Сохранить изменения в локации ") + "\"" +
+                             WorldCanvas1->LocationName() + "\"?",
+                         ui::MessageButtons::YesNoCancel};
+    switch (ui::showMessage(this, question)) {
+    case ui::MessageAnswer::Yes:
+        return saveLocation(false);
+    case ui::MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!confirmDiscard()) {
+        event->ignore();
         return;
     }
-    ui::showMessage(this, {ui::MessageIcon::Information, "",
-                           ru("Локация ") + "\"" + name + "\"" + ru(" успешно сохранена!")});
+    QMainWindow::closeEvent(event);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && !m_settingTitle) {
+        m_baseTitle = windowTitle();
+        updateTitle();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::updateTitle() {
+    m_settingTitle = true;
+    setWindowTitle(m_history && m_history->isModified() ? m_baseTitle + "*" : m_baseTitle);
+    m_settingTitle = false;
 }
 
 void frmMain::Command1_Click() {
@@ -129,6 +179,8 @@ void frmMain::Command1_Click() {
 }
 
 void frmMain::openMap(const std::string& name) {
+    if (!confirmDiscard())
+        return;
     editor::MapFolder() = mdlMain::ApplicationFolder() + "Maps\\" + name + "\\";
     WorldCanvas1->setMapPath(name);
     setWindowTitle(qText("[" + name + "] - Main"));
@@ -138,6 +190,8 @@ void frmMain::openMap(const std::string& name) {
 }
 
 void frmMain::goToLocation(const std::string& name) {
+    if (!confirmDiscard())
+        return;
     setWindowTitle(qText("[" + WorldCanvas1->MapPath() + "] - " + name));
     WorldCanvas1->ResetCursors();
     WorldCanvas1->LoadMap(name);

@@ -4,6 +4,7 @@
 // switches on the right, and the one menu "Файл".
 
 #include "canvas/frm_full_screen.h"
+#include "editor/edit_history.h"
 #include "editor/palette_file.h"
 
 #include <QMainWindow>
@@ -57,6 +58,15 @@ public:
     void placeSelectedEntry();
 
     const std::string& EditorResourcesFolder() const { return m_editorResourcesFolder; }
+    editor::EditHistory& history() { return *m_history; }
+
+    // Before anything discards the current location's unsaved edits: asks
+    // whether to save them. True when the caller may go on (nothing to save,
+    // saved, or the designer chose not to); false when the designer cancelled
+    // or the save failed.
+    bool confirmDiscard();
+    // Saves the current location's grid; true when it was written.
+    bool saveLocation(bool confirm);
     frmFullScreen* fullScreenView() const { return m_fullScreen; }
 
     // Controls, under their names.
@@ -86,6 +96,9 @@ public:
     QPushButton* cmdDoorManager = nullptr;
     QListWidget* List1 = nullptr;
     QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QAction* mnuNewMap = nullptr;
     QAction* mnuOpenMap = nullptr;
     QAction* mnyNewLocation = nullptr;
@@ -96,6 +109,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -120,10 +135,16 @@ private:
     void WorldCanvas1_CursorChangePosition();
     void WorldCanvas1_MapLoad();
     void WorldCanvas1_ChangeLocation();
+    // After undo or redo: the inspector and the view show the cells again.
+    void showRestoredCells();
+    void updateTitle();
 
     std::string m_editorResourcesFolder;
     std::unique_ptr<editor::PaletteFile> m_palette;
     std::vector<std::int32_t> m_entryCodes;
     std::string m_selectedBlockPattern;
     QPointer<frmFullScreen> m_fullScreen;
+    editor::EditHistory* m_history = nullptr;
+    QString m_baseTitle; // the title without the unsaved-edits mark
+    bool m_settingTitle = false;
 };

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -169,6 +170,19 @@ void frmMain::txtLevel_KeyUp(int index) {
         WorldCanvas1->setCurrentEarth(static_cast<std::uint8_t>(*value));
     else
         WorldCanvas1->setCurrentObject(static_cast<std::int32_t>(*value));
+    WorldCanvas1->Refresh();
+}
+
+void frmMain::showRestoredCells() {
+    WorldCanvas1->reloadCurrentCell();
+    // The inspector shows the cell again without writing it back.
+    const QSignalBlocker block(chkIsBlock);
+    const QSignalBlocker guard(chkIsGuardZone);
+    txtLevel[0]->setText(QString::number(WorldCanvas1->CurrentEarth()));
+    txtLevel[1]->setText(QString::number(WorldCanvas1->CurrentObject()));
+    txtLevel[3]->setText(QString::number(WorldCanvas1->CurrentDoor()));
+    chkIsBlock->setChecked(WorldCanvas1->CurrentBlocks() != 0);
+    chkIsGuardZone->setChecked(WorldCanvas1->CurrentGuard() != 0);
     WorldCanvas1->Refresh();
 }
 

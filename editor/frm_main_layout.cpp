@@ -7,11 +7,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -191,4 +193,15 @@ void frmMain::createMenu() {
     mnuManagerLocation = item("Менеджер локаций", "mnuManagerLocation");
     mnuFile->addSeparator()->setObjectName("mnuS2");
     mnuExit = item("Выход", "mnuExit");
+
+    mnuEdit = menuBar()->addMenu("Правка");
+    mnuEdit->setObjectName("mnuEdit");
+    mnuUndo = m_history->stack().createUndoAction(this, "Отменить");
+    mnuUndo->setObjectName("mnuUndo");
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = m_history->stack().createRedoAction(this, "Повторить");
+    mnuRedo->setObjectName("mnuRedo");
+    mnuRedo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    mnuEdit->addAction(mnuUndo);
+    mnuEdit->addAction(mnuRedo);
 }

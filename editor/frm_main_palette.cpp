@@ -114,6 +114,9 @@ void frmMain::placeSelectedEntry() {
     const auto code = model::parseWholeNumber(lblCode->text().toStdString());
     if (!level || !code || !WorldCanvas1->hasLocation())
         return;
+    const QListWidgetItem* chosen = lstObjects->currentItem();
+    const editor::EditStep step(*m_history,
+                                "Размещение «" + (chosen ? chosen->text() : QString()) + "»");
     if (*level == 0) {
         if (*code < 0 || *code > 255) {
             ui::showMessage(this, {ui::MessageIcon::Warning, cp1251::fromUtf8("Плохой код"),

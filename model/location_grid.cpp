@@ -119,6 +119,7 @@ void LocationGrid::CreatMap(std::uint8_t btEarth) {
             layer = LayerData{};
         m_errorMessage = "Out of memory: a grid of " + std::to_string(width) + " x " +
                          std::to_string(height) + " needs " + std::to_string(bytes) + " bytes";
+        notifyReplaced();
         return;
     }
     if (btEarth != 0) {
@@ -126,6 +127,7 @@ void LocationGrid::CreatMap(std::uint8_t btEarth) {
         std::memset(earths.data(), btEarth, earths.size());
     }
     m_errorMessage.clear();
+    notifyReplaced();
 }
 
 LocationGrid::Rows LocationGrid::layerRows(Layer layer) const {
@@ -155,6 +157,7 @@ void LocationGrid::setLayerRows(Layer layer, const Rows& rows) {
             std::memcpy(data.block.data() + y * rowBytes, rows[y].data(), rowBytes);
     }
     m_layers[index(layer)] = std::move(data);
+    notifyReplaced();
 }
 
 std::string LocationGrid::rowCopy(Layer layer, std::int32_t i) const {
@@ -195,12 +198,38 @@ std::int32_t LocationGrid::cellValue(Layer layer, std::int32_t x, std::int32_t y
     return bytesPerCell(layer) == 2 ? mdlMain::DecodeCell(cell) : cell[0];
 }
 
+void LocationGrid::writeCell(Layer layer, unsigned char* cell, std::int32_t x, std::int32_t y,
+                             std::uint16_t value) {
+    const bool wide = bytesPerCell(layer) == 2;
+    const auto before = static_cast<std::uint16_t>(wide ? mdlMain::DecodeCell(cell) : cell[0]);
+    if (wide) {
+        cell[0] = static_cast<unsigned char>(value >> 8);
+        cell[1] = static_cast<unsigned char>(value);
+    } else {
+        cell[0] = static_cast<unsigned char>(value);
+    }
+    if (m_observer && before != value)
+        m_observer->cellChanged(layer, x, y, before, value);
+}
+
 void LocationGrid::setCellValue(Layer layer, std::int32_t x, std::int32_t y, std::int32_t value) {
     unsigned char* cell = checkedCell(layer, x, y);
-    if (bytesPerCell(layer) == 2)
-        mdlMain::EncodeCell(value, cell);
-    else
-        cell[0] = static_cast<unsigned char>(value);
+    if (bytesPerCell(layer) == 2) {
+        unsigned char bytes[2];
+        mdlMain::EncodeCell(value, bytes);
+        writeCell(layer, cell, x, y, static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]));
+    } else {
+        writeCell(layer, cell, x, y, static_cast<unsigned char>(value));
+    }
+}
+
+void LocationGrid::restoreCell(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t value) {
+    writeCell(layer, checkedCell(layer, x, y), x, y, value);
+}
+
+void LocationGrid::copyLayersFrom(const LocationGrid& other) {
+    m_layers = other.m_layers;
+    notifyReplaced();
 }
 
 void LocationGrid::ChangeBloks(std::int32_t y, std::int32_t x, std::uint8_t value) {
@@ -213,7 +242,8 @@ void LocationGrid::ChangeBloks(std::int32_t y, std::int32_t x, std::uint8_t valu
     if (y < 0)
         y += m_mapHeight;
     const std::string digits = std::to_string(value);
-    checkedCell(Layer::Blocks, x, y)[0] = static_cast<unsigned char>(digits[0]);
+    writeCell(Layer::Blocks, checkedCell(Layer::Blocks, x, y), x, y,
+              static_cast<unsigned char>(digits[0]));
 }
 
 void LocationGrid::reloadCurrentCell() {

@@ -29,6 +29,19 @@ constexpr int bytesPerCell(Layer layer) {
 
 const char* layerName(Layer layer);
 
+// Told of every change of a cell's bytes and of every replacement of the
+// grid; an edit history listens here.
+class CellWriteObserver {
+public:
+    virtual ~CellWriteObserver() = default;
+    // The cell's value (one byte, or two bytes big-endian) went from `before`
+    // to `after`.
+    virtual void cellChanged(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t before,
+                             std::uint16_t after) = 0;
+    // The layers were rebuilt or replaced as a whole.
+    virtual void gridReplaced() = 0;
+};
+
 class LocationGrid {
 public:
     using Rows = std::vector<std::string>;
@@ -59,7 +72,7 @@ public:
     Rows layerRows(Layer layer) const;
     void setLayerRows(Layer layer, const Rows& rows);
     // Takes a copy of another grid's six layers (not its size or cursor).
-    void copyLayersFrom(const LocationGrid& other) { m_layers = other.m_layers; }
+    void copyLayersFrom(const LocationGrid& other);
 
     // Copies of row i; std::out_of_range outside the layer's rows.
     std::string GetEarths(std::int32_t i) const { return rowCopy(Layer::Earths, i); }
@@ -93,6 +106,11 @@ public:
     // The value of cell (x, y), bounds-checked (std::out_of_range).
     std::int32_t cellValue(Layer layer, std::int32_t x, std::int32_t y) const;
     void setCellValue(Layer layer, std::int32_t x, std::int32_t y, std::int32_t value);
+    // Puts back a cell's raw value (as an observer was told it), checked.
+    void restoreCell(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t value);
+
+    // The one observer of changes (none by default); the grid does not own it.
+    void setObserver(CellWriteObserver* observer) { m_observer = observer; }
 
     // Writes the first decimal digit of value into cell (x, y) of Blocks, after
     // one wrap-around correction of each coordinate; std::out_of_range when the
@@ -135,7 +153,16 @@ private:
     unsigned char* checkedCell(Layer layer, std::int32_t x, std::int32_t y);
     const unsigned char* checkedCell(Layer layer, std::int32_t x, std::int32_t y) const;
 
+    // Writes a cell's raw value and tells the observer when it changed.
+    void writeCell(Layer layer, unsigned char* cell, std::int32_t x, std::int32_t y,
+                   std::uint16_t value);
+    void notifyReplaced() {
+        if (m_observer)
+            m_observer->gridReplaced();
+    }
+
     std::array<LayerData, 6> m_layers;
+    CellWriteObserver* m_observer = nullptr;
     std::int32_t m_mapWidth = 0;
     std::int32_t m_mapHeight = 0;
     std::string m_errorMessage;

@@ -183,3 +183,36 @@ TEST(ChangeBloks, APositionStillOutsideAfterOneCorrectionFails) {
     EXPECT_THROW(g.ChangeBloks(7, 0, 1), std::out_of_range);
     EXPECT_EQ(g.layerRows(Layer::Blocks), before);
 }
+
+namespace {
+
+struct ChangeLog : model::CellWriteObserver {
+    void cellChanged(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t before,
+                     std::uint16_t after) override {
+        changes.push_back(std::string(model::layerName(layer)) + " " + std::to_string(x) + "," +
+                          std::to_string(y) + " " + std::to_string(before) + "->" +
+                          std::to_string(after));
+    }
+    void gridReplaced() override { changes.push_back("replaced"); }
+    std::vector<std::string> changes;
+};
+
+} // namespace
+
+TEST(CellWriteObserver, HearsEveryChangedCellAndEveryReplacement) {
+    LocationGrid g = grid(3, 3);
+    ChangeLog log;
+    g.setObserver(&log);
+    g.setWorldCursor(1, 2);
+    g.setCurrentObject(70000); // stored as 0x0111
+    g.setCurrentObject(70000); // the same bytes again: no change
+    g.setCurrentEarth(4);
+    g.ChangeBloks(-1, 3, 1);
+    g.setCurrentPredmet(9); // never written
+    g.restoreCell(Layer::Objects, 1, 2, 0);
+    g.CreatMap(0);
+    g.setLayerRows(Layer::Guards, g.layerRows(Layer::Guards));
+    EXPECT_EQ(log.changes,
+              (std::vector<std::string>{"Objects 1,2 0->273", "Earths 1,2 0->4", "Blocks 0,2 0->49",
+                                        "Objects 1,2 273->0", "replaced", "replaced"}));
+}
