@@ -10,8 +10,10 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <malloc.h>
 #include <QApplication>
 #include <QListWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -52,8 +54,48 @@ void BM_PlaceObjectWithFootprint(benchmark::State& state) {
         window.placeSelectedEntry();
 }
 
+// Undo and redo of one placement with its 3 x 3 footprint, each with the
+// redraw that shows it.
+void BM_UndoRedoPlacement(benchmark::State& state) {
+    appfolder::setNative(world().path().string());
+    frmMain window;
+    window.openMap("Default");
+    window.lstGroups->setCurrentRow(0);
+    window.lstObjects->setCurrentRow(0);
+    window.placeSelectedEntry();
+    QUndoStack& stack = window.history().stack();
+    for (auto _ : state) {
+        stack.undo();
+        stack.redo();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// Memory the history holds per single-cell step, over 100,000 steps.
+void BM_HistoryMemoryPerStep(benchmark::State& state) {
+    appfolder::setNative(world().path().string());
+    constexpr int kSteps = 100000;
+    double perStep = 0;
+    for (auto _ : state) {
+        frmMain window;
+        window.openMap("Default");
+        WorldCanvas& canvas = *window.WorldCanvas1;
+        const std::size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < kSteps; ++i)
+            canvas.setCurrentEarth(static_cast<std::uint8_t>(i % 2 ? 3 : 4));
+        const std::size_t after = mallinfo2().uordblks;
+        perStep = static_cast<double>(after - before) / kSteps;
+        if (window.history().stack().count() != kSteps)
+            state.SkipWithError("not one step per edit");
+    }
+    state.counters["bytes_per_step"] = perStep;
+    state.counters["MB_per_100k_steps"] = perStep * kSteps / (1 << 20);
+}
+
 } // namespace
 
+BENCHMARK(BM_UndoRedoPlacement)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryMemoryPerStep)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_StartupWithSampleMap)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
