@@ -1,20 +1,16 @@
 #include "test_support/process.h"
 #include "test_support/temp_folder.h"
 
+#include "test_support/bytes.h"
 #include <filesystem>
+
 #include <gtest/gtest.h>
 
+using testing_support::bytes;
 using testing_support::runProcess;
 using testing_support::TempFolder;
 
 namespace {
-
-std::string bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
 
 struct CliWorld {
     TempFolder root;

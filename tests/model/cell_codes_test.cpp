@@ -3,8 +3,10 @@
 
 #include "model/cell_codes.h"
 
+#include "test_support/bytes.h"
 #include <cmath>
 #include <cstdint>
+
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+using testing_support::bytes;
 using namespace mdlMain;
 
 namespace reference {
@@ -78,13 +81,6 @@ std::string CodeToText(std::int32_t value, std::int16_t width) {
 } // namespace reference
 
 namespace {
-
-std::string bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
 
 std::vector<std::int32_t> sampledValues() {
     std::vector<std::int32_t> values = {std::numeric_limits<std::int32_t>::min(),

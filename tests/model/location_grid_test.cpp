@@ -1,19 +1,15 @@
 #include "model/location_grid.h"
 
+#include "test_support/bytes.h"
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 
 using model::Layer;
 using model::LocationGrid;
+using testing_support::bytes;
 
 namespace {
-
-std::string bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
 
 LocationGrid grid(std::int32_t width, std::int32_t height, std::uint8_t earth = 0) {
     LocationGrid g;

@@ -4,9 +4,12 @@
 #include "model/location_loader.h"
 #include "support/cp1251.h"
 
+#include "test_support/bytes.h"
+
 #include <gtest/gtest.h>
 #include <vector>
 
+using testing_support::bytes;
 using namespace model;
 using testing_support::randomBytes;
 using testing_support::WorldFolder;
@@ -43,13 +46,6 @@ private:
 };
 
 const std::string kContact = "\r\nЗа дополнительной информацией обращайтесь к разработчику.";
-
-std::string bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
 
 // A loaded 2 x 1 location "old" the refused loads must leave alone.
 struct LoadedWorld {
