@@ -113,6 +113,11 @@ void frmMain::mnuSaveLocation_Click() {
 
 bool frmMain::saveLocation(bool confirm) {
     const std::string name = WorldCanvas1->LocationName();
+    if (!WorldCanvas1->grid().isComplete()) {
+        ui::showMessage(
+            this, {ui::MessageIcon::Warning, "", ru("Локация не загружена: сохранять нечего.")});
+        return false;
+    }
     const std::string file = editor::MapFolder() + name + "." + WorldCanvas1->GetFileType(0);
     std::error_code ec;
     if (!model::writeGridFile(file, WorldCanvas1->grid(), ec)) {

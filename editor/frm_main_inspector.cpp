@@ -106,15 +106,30 @@ void frmMain::List1_ItemCheck(int line) {
     WorldCanvas1->Refresh();
 }
 
+namespace {
+
+// Without a location there is no cell to mark: the box goes back unchecked.
+bool uncheckWithoutLocation(QCheckBox* box, const WorldCanvas* canvas) {
+    if (canvas->hasLocation())
+        return false;
+    const QSignalBlocker quiet(box);
+    box->setChecked(false);
+    return true;
+}
+
+} // namespace
+
 void frmMain::chkIsBlock_Click() {
-    if (WorldCanvas1->hasLocation())
-        WorldCanvas1->setCurrentBlocks(chkIsBlock->isChecked() ? 1 : 0);
+    if (uncheckWithoutLocation(chkIsBlock, WorldCanvas1))
+        return;
+    WorldCanvas1->setCurrentBlocks(chkIsBlock->isChecked() ? 1 : 0);
     WorldCanvas1->Refresh();
 }
 
 void frmMain::chkIsGuardZone_Click() {
-    if (WorldCanvas1->hasLocation())
-        WorldCanvas1->setCurrentGuard(chkIsGuardZone->isChecked() ? 1 : 0);
+    if (uncheckWithoutLocation(chkIsGuardZone, WorldCanvas1))
+        return;
+    WorldCanvas1->setCurrentGuard(chkIsGuardZone->isChecked() ? 1 : 0);
     WorldCanvas1->Refresh();
 }
 

@@ -182,7 +182,12 @@ TEST(Palette, GroundEntriesWriteTheGroundAndRefuseCodesAbove255) {
 TEST(Palette, NothingIsPlacedWithoutAnEntryOrALocation) {
     MainWindow m;
     m.choose(1, 0);
-    type(m.map(), " "); // no location yet: nothing happens
+    type(m.map(), " bgd"); // no location yet: nothing happens
+    m.window.chkIsGuardZone->click();
+    type(m.window.txtLevel[0], "7");
+    EXPECT_FALSE(m.window.chkIsBlock->isChecked());
+    EXPECT_FALSE(m.window.chkIsGuardZone->isChecked());
+    EXPECT_TRUE(m.world.messages.empty());
     m.window.openMap("Default");
     m.window.lstGroups->setCurrentRow(0);
     m.window.placeSelectedEntry();
@@ -288,13 +293,15 @@ TEST(SaveLocation, WritesTheGridAndConfirms) {
     EXPECT_EQ(saved[record + 48 + 7], '1');
 }
 
-TEST(SaveLocation, BeforeAnyLoadCreatesAnEmptyGridFileOfMain) {
+TEST(SaveLocation, WithoutALoadedLocationNothingIsWrittenAndTheDesignerIsTold) {
     EditorWorld world;
     std::filesystem::remove(world.root().path() / "Maps/Default/main.map");
     frmMain window;
     window.mnuSaveLocation_Click();
-    EXPECT_EQ(world.root().read("Maps/Default/main.map"), "");
-    EXPECT_EQ(world.lastText(), "Локация \"main\" успешно сохранена!");
+    EXPECT_FALSE(std::filesystem::exists(world.root().path() / "Maps/Default/main.map"));
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages[0].icon, ui::MessageIcon::Warning);
+    EXPECT_EQ(world.lastText(), "Локация не загружена: сохранять нечего.");
 }
 
 TEST(SaveLocation, AFileThatCannotBeWrittenIsReportedNotAnnounced) {
