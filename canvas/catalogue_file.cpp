@@ -4,6 +4,7 @@
 #include "support/ini_document.h"
 #include "support/ini_lines.h"
 #include "support/ini_text.h"
+#include "support/mdl_ini.h"
 
 #include <system_error>
 
@@ -23,7 +24,7 @@ std::string foldedName(std::string_view name) {
 
 CatalogueFile::CatalogueFile(std::string_view file) {
     std::error_code ec;
-    if (!fsys::readWholeFile(file, m_bytes, ec))
+    if (!fsys::readWholeFile(file, m_bytes, ec, mdlINI::kMaxIniFileBytes))
         m_bytes.clear();
 
     ini::LineReader reader(m_bytes);

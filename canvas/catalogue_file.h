@@ -13,7 +13,8 @@ namespace canvas {
 
 class CatalogueFile {
 public:
-    // A missing or unreadable file reads as one without sections.
+    // A missing or unreadable file, or one longer than an INI file can be,
+    // reads as one without sections.
     explicit CatalogueFile(std::string_view file);
 
     // The value of `key` in `section`, or `defaultValue` as an INI read returns it.

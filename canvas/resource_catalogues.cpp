@@ -5,6 +5,7 @@
 #include "canvas/picture_file.h"
 #include "support/cp1251.h"
 #include "support/file_system.h"
+#include "support/mdl_ini.h"
 #include "support/mdl_main.h"
 
 #include <algorithm>
@@ -62,10 +63,21 @@ ResourceLoadResult readCatalogueCount(const std::string& file, const CatalogueFi
 }
 
 // The failure for a count below 0: the catalogue has no entries (which is also
-// what a missing file or a missing key gives).
+// what a missing, unreadable or oversized file or a missing key gives).
 ResourceLoadResult noEntries(const std::string& file, std::int64_t count) {
     if (fsys::probe(file) == fsys::Probe::Missing)
         return failure(file, ru("файл не найден"));
+    if (const std::error_code error = mdlINI::IniReadProblem(file)) {
+        if (error == std::errc::file_too_large) {
+            std::error_code sizeEc;
+            return failure(file, ru("файл слишком велик для каталога: ") +
+                                     std::to_string(fsys::fileSize(file, sizeEc)) +
+                                     ru(" байт, а каталог не бывает длиннее ") +
+                                     std::to_string(mdlINI::kMaxIniFileBytes) + ru(" байт"));
+        }
+        return failure(file,
+                       ru("не удалось прочитать (") + cp1251::fromUtf8(error.message()) + ")");
+    }
     return failure(file, ru("нет ни одной записи: значение Count в разделе DATA равно ") +
                              std::to_string(count));
 }

@@ -51,6 +51,9 @@ LocationArguments openLocation(const CommandLine& line) {
             why = "a grid of Width = " + cp1251::toUtf8(reading.widthText) +
                   ", Height = " + cp1251::toUtf8(reading.heightText) + " is too large to hold";
             break;
+        case model::ConfigProblem::Kind::Unreadable:
+            why = "cannot be read: " + problem->error.message();
+            break;
         }
         throw Failure{name + ": configuration file " + displayPath(config) + ": " + why};
     }

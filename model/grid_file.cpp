@@ -1,6 +1,7 @@
 #include "model/grid_file.h"
 
 #include "model/cell_codes.h"
+#include "support/crash_safe_writer.h"
 
 #include <algorithm>
 #include <vector>
@@ -69,9 +70,6 @@ bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesR
 }
 
 bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec) {
-    fsys::File file;
-    if (!file.open(gridFile, fsys::File::Mode::WriteInPlace, ec))
-        return false;
     const std::int32_t rows = grid.rowCount(Layer::Earths);
     for (Layer layer : kFileLayerOrder) {
         if (grid.rowCount(layer) != rows) {
@@ -79,6 +77,12 @@ bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::err
             return false;
         }
     }
+    fsys::CrashSafeWriter file;
+    std::uint64_t gridBytes = 0;
+    for (Layer layer : kFileLayerOrder)
+        gridBytes += static_cast<std::uint64_t>(rows) * grid.rowBytes(layer);
+    if (!file.begin(gridFile, ec) || !file.reserve(std::max(gridBytes, file.oldSize()), ec))
+        return false;
     std::vector<fsys::ConstSlice> slices;
     slices.reserve(static_cast<std::size_t>(kRowsPerBatch) * kFileLayerOrder.size());
     for (std::int32_t first = 0; first < rows; first += kRowsPerBatch) {
@@ -91,7 +95,9 @@ bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::err
         if (!file.writeGather(slices, ec))
             return false;
     }
-    return true;
+    // An existing longer file keeps its bytes past the grid, as a write over
+    // its start would leave them.
+    return file.keepOldTail(ec) && file.commit(ec);
 }
 
 bool readGridCell(std::string_view gridFile, std::int32_t width, std::int32_t x, std::int32_t y,

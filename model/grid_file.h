@@ -25,7 +25,9 @@ bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesR
                      std::error_code& ec);
 
 // Writes every row of the grid, record by record, from the first byte of the
-// file (created when missing) without shortening it.
+// file (created when missing) without shortening it: an existing longer file
+// keeps its bytes past the grid. The save is crash-safe: the file holds its
+// old or its new bytes, never a mix, and a failure leaves it as it was.
 bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec);
 
 struct CellValues {

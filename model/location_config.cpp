@@ -1,6 +1,7 @@
 #include "model/location_config.h"
 
 #include "model/location_grid.h"
+#include "support/file_system.h"
 #include "support/mdl_ini.h"
 
 #include <limits>
@@ -57,6 +58,13 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
 
 ConfigReading readLocationConfig(std::string_view configFile) {
     ConfigReading reading;
+    if (const std::error_code error = mdlINI::IniReadProblem(configFile)) {
+        std::error_code sizeEc;
+        const std::uint64_t size = fsys::fileSize(configFile, sizeEc);
+        reading.problem = ConfigProblem{ConfigProblem::Kind::Unreadable, "", "",
+                                        static_cast<std::int64_t>(size), error};
+        return reading;
+    }
     reading.widthText = mdlINI::ReadIni(configFile, "CONFIG", "Width", "120");
     reading.heightText = mdlINI::ReadIni(configFile, "CONFIG", "Height", "120");
     LocationSize size;
@@ -76,12 +84,12 @@ ConfigReading readLocationConfig(std::string_view configFile) {
 
 bool writeLocationConfig(std::string_view configFile, std::string_view width,
                          std::string_view height, bool notRound) {
+    // One save for all keys: a configuration is never seen with only some of
+    // them, since its presence is what makes a location exist.
+    const mdlINI::IniValue values[] = {{"Width", width}, {"Height", height}, {"Round", "1"}};
     std::error_code ec;
-    bool ok = mdlINI::WriteIniReporting(configFile, "CONFIG", "Width", width, ec);
-    ok = mdlINI::WriteIniReporting(configFile, "CONFIG", "Height", height, ec) && ok;
-    if (notRound)
-        ok = mdlINI::WriteIniReporting(configFile, "CONFIG", "Round", "1", ec) && ok;
-    return ok;
+    return mdlINI::WriteIniValues(configFile, "CONFIG",
+                                  std::span<const mdlINI::IniValue>(values, notRound ? 3 : 2), ec);
 }
 
 } // namespace model

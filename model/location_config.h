@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace model {
 
@@ -17,11 +18,14 @@ struct LocationSize {
 
 // Why a configuration cannot give a grid.
 struct ConfigProblem {
-    enum class Kind { NotANumber, Negative, TooLarge };
+    // Unreadable: the file exists but its values cannot be read (too large
+    // to be a configuration, or refused by the system).
+    enum class Kind { NotANumber, Negative, TooLarge, Unreadable };
     Kind kind;
-    std::string key;        // "Width" or "Height"; empty for TooLarge
-    std::string value;      // the text as found
-    std::int64_t bytes = 0; // TooLarge: bytes the grid would take
+    std::string key;         // "Width" or "Height"; empty for TooLarge and Unreadable
+    std::string value;       // the text as found
+    std::int64_t bytes = 0;  // TooLarge: bytes the grid would take; Unreadable: the file's size
+    std::error_code error{}; // Unreadable: why
 };
 
 struct ConfigReading {

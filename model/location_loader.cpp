@@ -4,6 +4,7 @@
 #include "model/location_config.h"
 #include "model/location_files.h"
 #include "support/cp1251.h"
+#include "support/mdl_ini.h"
 #include "support/mdl_main.h"
 
 namespace model {
@@ -37,6 +38,14 @@ std::string describe(const ConfigProblem& problem, const ConfigReading& reading)
                (problem.bytes < 0 ? text("больше") : std::to_string(problem.bytes)) +
                text(" байт памяти, а можно отвести не больше ") +
                std::to_string(LocationGrid::maxGridBytes()) + ".";
+    case ConfigProblem::Kind::Unreadable:
+        if (problem.error == std::errc::file_too_large)
+            return text(" так как файл параметров локации слишком велик: ") +
+                   std::to_string(problem.bytes) +
+                   text(" байт, а файл параметров не бывает длиннее ") +
+                   std::to_string(mdlINI::kMaxIniFileBytes) + text(" байт.");
+        return text(" так как файл параметров локации не удалось прочитать (") +
+               cp1251::fromUtf8(problem.error.message()) + ").";
     }
     return {};
 }

@@ -1,6 +1,8 @@
 #include "support/file_system.h"
 
 #include "support/cp1251.h"
+#include "support/crash_safe_writer.h"
+#include "support/path_confinement.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -86,6 +88,9 @@ int openFlags(File::Mode mode) {
     case File::Mode::Append:
         flags = O_WRONLY | O_CREAT | O_APPEND;
         break;
+    case File::Mode::CreateNew:
+        flags = O_WRONLY | O_CREAT | O_EXCL;
+        break;
     }
 #ifdef _WIN32
     flags |= O_BINARY;
@@ -107,6 +112,10 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
     ec.clear();
     if (text.find('\0') != std::string_view::npos) {
         ec = std::make_error_code(std::errc::invalid_argument);
+        return {};
+    }
+    if (leavesApplicationFolder(text)) {
+        ec = PathError::OutsideApplicationFolder;
         return {};
     }
 #ifdef _WIN32
@@ -198,7 +207,8 @@ std::uint64_t fileSize(std::string_view text, std::error_code& ec) {
     return ec ? 0 : size;
 }
 
-bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& ec) {
+bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& ec,
+                   std::uint64_t maxBytes) {
     bytes.clear();
     File file;
     if (!file.open(text, File::Mode::Read, ec))
@@ -206,18 +216,28 @@ bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& e
     const std::uint64_t size = file.size(ec);
     if (ec)
         return false;
-    bytes.resize(static_cast<std::size_t>(size));
-    std::size_t got = 0;
-    if (!file.read(bytes.data(), bytes.size(), got, ec))
+    if (size > maxBytes) {
+        ec = std::make_error_code(std::errc::file_too_large);
         return false;
+    }
+    // One byte more than the size tells a file that grew meanwhile.
+    bytes.resize(static_cast<std::size_t>(size) + 1);
+    std::size_t got = 0;
+    if (!file.read(bytes.data(), bytes.size(), got, ec)) {
+        bytes.clear();
+        return false;
+    }
+    if (got > maxBytes) {
+        bytes.clear();
+        ec = std::make_error_code(std::errc::file_too_large);
+        return false;
+    }
     bytes.resize(got);
     return true;
 }
 
 bool writeWholeFile(std::string_view text, std::string_view bytes, std::error_code& ec) {
-    File file;
-    return file.open(text, File::Mode::WriteTruncate, ec) &&
-           file.write(bytes.data(), bytes.size(), ec);
+    return replaceFile(text, bytes, ec);
 }
 
 bool removeFile(std::string_view text, std::error_code& ec) {
@@ -309,10 +329,17 @@ bool File::open(std::string_view text, Mode mode, std::error_code& ec) {
     const fs::path p = resolve(text, ec);
     if (ec)
         return false;
+    return openNative(p, mode, ec);
+}
+
+bool File::openNative(const fs::path& p, Mode mode, std::error_code& ec, unsigned permissions) {
+    close();
+    ec.clear();
 #ifdef _WIN32
+    (void)permissions;
     m_fd = _wopen(p.c_str(), openFlags(mode), _S_IREAD | _S_IWRITE);
 #else
-    m_fd = ::open(p.c_str(), openFlags(mode), 0666);
+    m_fd = ::open(p.c_str(), openFlags(mode), static_cast<mode_t>(permissions));
 #endif
     if (m_fd < 0) {
         ec = lastError();
@@ -331,14 +358,54 @@ bool File::open(std::string_view text, Mode mode, std::error_code& ec) {
 }
 
 void File::close() {
-    if (m_fd >= 0) {
+    std::error_code ignored;
+    closeReporting(ignored);
+}
+
+bool File::closeReporting(std::error_code& ec) {
+    if (m_fd < 0)
+        return true;
 #ifdef _WIN32
-        _close(m_fd);
+    const int rc = _close(m_fd);
 #else
-        ::close(m_fd);
+    const int rc = ::close(m_fd);
 #endif
-        m_fd = -1;
+    m_fd = -1;
+    // The descriptor is gone either way; an interrupted close is not retried.
+    if (rc != 0 && errno != EINTR) {
+        ec = lastError();
+        return false;
     }
+    return true;
+}
+
+bool File::reserve(std::uint64_t bytes, std::error_code& ec) {
+#ifdef __linux__
+    if (bytes > 0 && ::fallocate(m_fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes)) != 0) {
+        if (errno == ENOSPC || errno == EFBIG) {
+            ec = lastError();
+            return false;
+        }
+        // Not supported here: the writes allocate as they go.
+    }
+#else
+    (void)bytes;
+    (void)ec;
+#endif
+    return true;
+}
+
+bool File::flushToDisk(std::error_code& ec) {
+#ifdef _WIN32
+    const int rc = _commit(m_fd);
+#else
+    const int rc = ::fdatasync(m_fd);
+#endif
+    if (rc != 0) {
+        ec = lastError();
+        return false;
+    }
+    return true;
 }
 
 std::uint64_t File::size(std::error_code& ec) const {

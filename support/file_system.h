@@ -21,7 +21,9 @@
 namespace fsys {
 
 // The native path for a program path text. Fails (invalid_argument) for texts
-// that no file system can name, such as texts holding a NUL byte.
+// that no file system can name, such as texts holding a NUL byte, and
+// (PathError::OutsideApplicationFolder) for texts below the application folder
+// that climb out of it (see path_confinement.h).
 std::filesystem::path resolve(std::string_view text, std::error_code& ec);
 
 // A native path back as a program text (code page 1251, "\" separators).
@@ -43,9 +45,16 @@ bool isFolder(std::string_view text);
 // Size of a file in bytes.
 std::uint64_t fileSize(std::string_view text, std::error_code& ec);
 
-bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& ec);
+// The most a whole-file read takes unless its caller names another limit.
+constexpr std::uint64_t kDefaultReadLimit = std::uint64_t{256} << 20;
 
-// Replaces the file's contents (creating it in an existing folder).
+// Reads a whole file; a file longer than `maxBytes` is refused (file_too_large)
+// before anything is allocated for it.
+bool readWholeFile(std::string_view text, std::string& bytes, std::error_code& ec,
+                   std::uint64_t maxBytes = kDefaultReadLimit);
+
+// Replaces the file's contents (creating it in an existing folder) through the
+// crash-safe writer: the file holds its old or its new bytes, never a mix.
 bool writeWholeFile(std::string_view text, std::string_view bytes, std::error_code& ec);
 
 bool removeFile(std::string_view text, std::error_code& ec);
@@ -85,6 +94,8 @@ public:
         // Opens for writing and empties the file first.
         WriteTruncate,
         Append,
+        // Creates a new file for writing; fails when the name exists.
+        CreateNew,
     };
 
     File() = default;
@@ -95,8 +106,22 @@ public:
     File& operator=(File&& other) noexcept;
 
     bool open(std::string_view text, Mode mode, std::error_code& ec);
+    // Opens a native path as it is, without resolving it; new files get the
+    // permission bits `permissions` (less the process's mask).
+    bool openNative(const std::filesystem::path& native, Mode mode, std::error_code& ec,
+                    unsigned permissions = 0666);
     bool isOpen() const { return m_fd >= 0; }
     void close();
+    // Closes the file, reporting what the system says about the written data.
+    bool closeReporting(std::error_code& ec);
+
+    // Allocates room on the disk for the file's first `bytes` bytes without
+    // changing its length, where the system can. Fails only for a disk
+    // without that room.
+    bool reserve(std::uint64_t bytes, std::error_code& ec);
+
+    // Waits until the file's data is on the disk, not only in the system's cache.
+    bool flushToDisk(std::error_code& ec);
 
     std::uint64_t size(std::error_code& ec) const;
 

@@ -4,11 +4,26 @@
 // default stands in for whatever is missing) and a write changes only the line
 // it replaces or adds.
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace mdlINI {
+
+// The largest INI file the program reads or rewrites. The largest catalogue
+// the editor can use (65535 entries with long names and footprints) stays far
+// below it; a longer file is taken for a damaged one and read as if it were
+// unreadable, before any memory is spent on it.
+constexpr std::uint64_t kMaxIniFileBytes = std::uint64_t{32} << 20;
+
+// Why the values of an INI file cannot be read: no error for a file that can
+// be read or that does not exist (a missing file reads as empty), otherwise
+// the reason (file_too_large past kMaxIniFileBytes, the system's reason for
+// a file that cannot be opened). For callers that tell the designer why a
+// file gave only defaults.
+std::error_code IniReadProblem(std::string_view file);
 
 // The value of `key` in `section` of `file`, at most 1023 characters, or the
 // default when the file, the section or the key does not exist.
@@ -26,5 +41,16 @@ void WriteIni(std::string_view file, std::string_view section, std::string_view 
 // holds exactly that value already.
 bool WriteIniReporting(std::string_view file, std::string_view section, std::string_view key,
                        std::string_view value, std::error_code& ec);
+
+struct IniValue {
+    std::string_view key;
+    std::string_view value;
+};
+
+// Stores several values of one section in one save: the file ends up with the
+// bytes that WriteIni of each value in turn gives, but is never seen holding
+// only some of them, even when the program is killed on the way.
+bool WriteIniValues(std::string_view file, std::string_view section,
+                    std::span<const IniValue> values, std::error_code& ec);
 
 } // namespace mdlINI
