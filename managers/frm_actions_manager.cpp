@@ -1,0 +1,122 @@
+#include "managers/frm_actions_manager.h"
+
+#include "canvas/message_box.h"
+#include "canvas/world_canvas.h"
+#include "editor/map_folder.h"
+#include "managers/action_files.h"
+#include "managers/action_types.h"
+#include "managers/fixed_layout.h"
+#include "managers/folder_listing.h"
+#include "managers/list_selection.h"
+#include "managers/ui_text.h"
+#include "model/location_files.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace managers;
+
+frmActionsManager::frmActionsManager(QWidget* mainWindow, WorldCanvas& canvas)
+    : QDialog(mainWindow), m_canvas(canvas) {
+    setObjectName(QStringLiteral("frmActionsManager"));
+    setWindowTitle(QStringLiteral("Менеджер действий"));
+    setModal(true);
+    applyWindowFont(*this);
+    setClientSize(*this, 545, 409);
+    buildListFrame();
+    buildParameterFrame();
+    cmdUse = addButton(this, "cmdUse", QStringLiteral("Вставить"), QRect(376, 376, 77, 25));
+    cmdUse->setToolTip(QStringLiteral("Нажмите, вставить это действие в текущую клетку на карте"));
+    cmdCancel = addButton(this, "cmdCancel", QStringLiteral("Отмена"), QRect(460, 376, 77, 25));
+    cmdUse->setDefault(true);
+
+    connect(cmbActionType, &QComboBox::currentIndexChanged, this,
+            &frmActionsManager::ShowActionType);
+    connect(lstActionsList, &QListWidget::itemSelectionChanged, this,
+            &frmActionsManager::lstActionsList_Click);
+    connect(cmdUse, &QPushButton::clicked, this, &frmActionsManager::cmdUse_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    resetControls();
+}
+
+std::string frmActionsManager::ActionTypeCaption(std::string_view code) {
+    return managers::ActionTypeCaption(code);
+}
+
+void frmActionsManager::resetControls() {
+    cmbActionType->setCurrentIndex(0);
+    ShowActionType(0);
+    lstActionsList->clear();
+    lstTeleportLocation->clear();
+    txtActionName->setText(QStringLiteral("NewAction"));
+    cmbTellType->setCurrentIndex(0);
+    for (QPlainTextEdit* box : {txtTellText, txtQuestionText})
+        box->clear();
+    for (QLineEdit* box : {txtQuestionOk, txtQuestionNone})
+        box->clear();
+    for (QLineEdit* box : {txtTeleportX, txtTeleportY})
+        box->setText(QStringLiteral("0"));
+    chkKill->setChecked(false);
+    m_indexPath.clear();
+}
+
+int frmActionsManager::showModal() {
+    Form_Load();
+    const int result = exec();
+    resetControls();
+    return result;
+}
+
+void frmActionsManager::Form_Load() {
+    cmbActionType->setCurrentIndex(0);
+    ShowActionType(0);
+    const std::string& mapFolder = editor::MapFolder();
+    fillList(*lstTeleportLocation, locationNames(mapFolder));
+    m_indexPath = model::locationFile(mapFolder, m_canvas.LocationName(), model::kActionIndexFile);
+    fillList(*lstActionsList, readActionIndex(m_indexPath));
+}
+
+void frmActionsManager::ShowActionType(int index) {
+    for (QGroupBox* panel : frmActions)
+        panel->setVisible(false);
+    if (index >= 0 && index < kActionTypeCount)
+        frmActions[static_cast<std::size_t>(index)]->setVisible(true);
+}
+
+void frmActionsManager::lstActionsList_Click() {
+    const int row = selectedRow(*lstActionsList);
+    if (row < 0)
+        return;
+    const std::string name = entryText(*lstActionsList, row);
+    txtActionName->setText(qText(name));
+    const ActionFields fields = readActionFields(editor::MapFolder(), name);
+    setMultiLineText(*txtTellText, fields.tellText);
+    // A style with no entry in the list leaves it on "Default".
+    const bool knownStyle = fields.tellStyle >= 0 && fields.tellStyle < cmbTellType->count();
+    cmbTellType->setCurrentIndex(knownStyle ? fields.tellStyle : 0);
+    setMultiLineText(*txtQuestionText, fields.questionText);
+    txtQuestionOk->setText(qText(fields.questionOk));
+    txtQuestionNone->setText(qText(fields.questionNone));
+}
+
+bool frmActionsManager::cursorCellExists() const {
+    return m_canvas.hasLocation() && m_canvas.WorldCursorX() >= 0 &&
+           m_canvas.WorldCursorX() < m_canvas.MapWidth() && m_canvas.WorldCursorY() >= 0 &&
+           m_canvas.WorldCursorY() <= m_canvas.MapHeight();
+}
+
+void frmActionsManager::cmdUse_Click() {
+    const int row = selectedRow(*lstActionsList);
+    if (row < 0 || !cursorCellExists())
+        return;
+    m_canvas.setCurrentDoor(row + 1);
+    m_canvas.Refresh();
+    ui::showMessage(this, {ui::MessageIcon::Information, std::string(),
+                           ru("Действие в указанную точку добавлено!")});
+    accept();
+}

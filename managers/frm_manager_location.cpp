@@ -1,0 +1,235 @@
+#include "managers/frm_manager_location.h"
+
+#include "canvas/message_box.h"
+#include "canvas/world_canvas.h"
+#include "editor/map_folder.h"
+#include "managers/fill_tiles.h"
+#include "managers/fixed_layout.h"
+#include "managers/folder_listing.h"
+#include "managers/list_selection.h"
+#include "managers/location_creation.h"
+#include "managers/size_info.h"
+#include "managers/ui_text.h"
+#include "model/location_files.h"
+#include "model/notes_file.h"
+#include "support/file_system.h"
+#include "support/mdl_main.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace managers;
+
+namespace {
+
+// The largest ground code a cell of the Earths layer holds.
+constexpr int kLargestGroundCode = 255;
+
+void warn(QWidget* parent, const std::string& title, const std::string& text) {
+    ui::showMessage(parent, {ui::MessageIcon::Warning, ru(title), text});
+}
+
+void reportError(QWidget* parent, const std::string& text) {
+    ui::showMessage(parent, {ui::MessageIcon::Critical, "Error", text});
+}
+
+} // namespace
+
+frmManagerLocation::frmManagerLocation(QWidget* mainWindow, WorldCanvas& canvas)
+    : QDialog(mainWindow), m_mainWindow(mainWindow), m_canvas(canvas) {
+    setObjectName(QStringLiteral("frmManagerLocation"));
+    setWindowTitle(QStringLiteral("Менеджер локаций"));
+    setModal(true);
+    applyWindowFont(*this);
+    setClientSize(*this, 353, 345);
+    buildManageView();
+    buildCreateView();
+    connectHandlers();
+    resetControls();
+}
+
+void frmManagerLocation::connectHandlers() {
+    connect(lstLocation, &QListWidget::itemSelectionChanged, this,
+            &frmManagerLocation::lstLocation_Click);
+    connect(lstLocation, &QListWidget::itemDoubleClicked, this,
+            &frmManagerLocation::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmManagerLocation::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmManagerLocation::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmManagerLocation::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Command6, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmManagerLocation::resetControls() {
+    Frame1[0]->setVisible(true);
+    Frame1[1]->setVisible(false);
+    lstLocation->clear();
+    tbInfo->clear();
+    txtLocationName->setText(QStringLiteral("new_location"));
+    txtLocationName->setEnabled(true);
+    txtNewMapWidth->setText(QStringLiteral("120"));
+    txtNewMapHeight->setText(QStringLiteral("120"));
+    cmdFill->clear();
+    txtInfo->clear();
+    chkRound->setChecked(true);
+    for (QLineEdit* box : {txtCellsCount, txtPixelWidth, txtPixelHeight, txtBufferLength})
+        box->setText(QStringLiteral("0"));
+    Command5->setEnabled(true);
+}
+
+int frmManagerLocation::showModal() {
+    Form_Load();
+    chooseDefaultButton();
+    const int result = exec();
+    resetControls();
+    return result;
+}
+
+void frmManagerLocation::chooseDefaultButton() {
+    (Frame1[1]->isHidden() ? Command1 : Command4)->setDefault(true);
+}
+
+void frmManagerLocation::Form_Load() {
+    fillList(*lstLocation, locationNames(editor::MapFolder()));
+    cmdFill->clear();
+    for (const std::string& name : fillTileNames())
+        cmdFill->addItem(qText(name));
+    if (cmdFill->count() > 0)
+        cmdFill->setCurrentIndex(0);
+    UpdateSizeInfo();
+}
+
+void frmManagerLocation::UpdateSizeInfo() {
+    txtNewMapHeight->setText(normalizedSide(txtNewMapHeight->text()));
+    txtNewMapWidth->setText(normalizedSide(txtNewMapWidth->text()));
+    const SizeInfo info =
+        sizeInfo(sideValue(txtNewMapWidth->text()), sideValue(txtNewMapHeight->text()), QLocale());
+    txtCellsCount->setText(QString::number(info.cells));
+    txtPixelWidth->setText(QString::number(info.pixelWidth));
+    txtPixelHeight->setText(QString::number(info.pixelHeight));
+    txtBufferLength->setText(info.dataVolume);
+}
+
+bool frmManagerLocation::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        (watched == txtNewMapWidth || watched == txtNewMapHeight))
+        UpdateSizeInfo();
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmManagerLocation::lstLocation_Click() {
+    const int row = selectedRow(*lstLocation);
+    if (row < 0)
+        return;
+    const std::string notes = model::readNotesFile(
+        model::locationFile(editor::MapFolder(), entryText(*lstLocation, row), model::kNotesFile));
+    setMultiLineText(*tbInfo, notes);
+}
+
+void frmManagerLocation::Command1_Click() {
+    const int row = selectedRow(*lstLocation);
+    if (row < 0)
+        return;
+    const std::string name = entryText(*lstLocation, row);
+    setMainTitle(name);
+    m_canvas.ResetCursors();
+    m_canvas.LoadMap(name);
+    m_canvas.Refresh();
+    accept();
+}
+
+void frmManagerLocation::Command2_Click() {
+    Frame1[0]->setVisible(false);
+    Frame1[1]->setVisible(true);
+    chooseDefaultButton();
+}
+
+void frmManagerLocation::setMainTitle(const std::string& locationName) {
+    if (m_mainWindow)
+        m_mainWindow->setWindowTitle(qText("[" + m_canvas.MapPath() + "] - " + locationName));
+}
+
+bool frmManagerLocation::refuseCreation(const std::string& name) {
+    if (name.empty()) {
+        warn(this, "Плохое имя", ru("Укажите имя новой локации и повторите попытку."));
+        return true;
+    }
+    const int fill = cmdFill->currentIndex();
+    if (fill < 0) {
+        warn(this, "Нечем заполнить",
+             ru("Список клеток земли пуст: в каталоге ") +
+                 fsys::displayText(editorResourceFolder() + "level0.ini") +
+                 ru(" нет ни одной клетки, которой можно заполнить локацию. Локация не создана."));
+        return true;
+    }
+    if (fill > kLargestGroundCode) {
+        warn(this, "Плохая клетка",
+             ru("Клеткой \"") + cpText(cmdFill->currentText()) + ru("\" с кодом ") +
+                 std::to_string(fill) +
+                 ru(" нельзя заполнить локацию: код клетки земли должен быть от 0 до 255. "
+                    "Выберите другую клетку."));
+        return true;
+    }
+    std::string gridFile = model::locationFile(editor::MapFolder(), name, model::kGridFile);
+    if (mdlMain::FileExists(gridFile)) {
+        warn(this, "Плохое имя",
+             ru("К сожалению, локация с именем ") + "\"" + name + "\"" +
+                 ru(" уже существует. Укажите другие имя и повторите попытку."));
+        return true;
+    }
+    return false;
+}
+
+void frmManagerLocation::Command4_Click() {
+    // A size typed and confirmed without leaving its box counts as left.
+    UpdateSizeInfo();
+    const std::string name = cpText(txtLocationName->text());
+    if (refuseCreation(name))
+        return;
+
+    const std::int32_t oldWidth = m_canvas.MapWidth();
+    const std::int32_t oldHeight = m_canvas.MapHeight();
+    m_canvas.setMapWidth(sideValue(txtNewMapWidth->text()));
+    m_canvas.setMapHeight(sideValue(txtNewMapHeight->text()));
+    m_canvas.CreatMap(static_cast<std::uint8_t>(cmdFill->currentIndex()));
+    if (!m_canvas.ErrorMessage().empty() || !m_canvas.grid().isComplete()) {
+        // A refused grid left the old one in place: it keeps its size.
+        m_canvas.setMapWidth(oldWidth);
+        m_canvas.setMapHeight(oldHeight);
+        reportError(this,
+                    ru("Не удалось создать локацию \"") + name + "\": " + m_canvas.ErrorMessage());
+        return;
+    }
+    // The cursor goes to the first cell of the new grid, whose values it reads,
+    // and the view is drawn.
+    m_canvas.ResetCursors();
+
+    // The new grid belongs to the new location from now on, so that saving it
+    // never writes over another location's files.
+    setMainTitle(name);
+    m_canvas.setLocationName(name);
+    emit m_canvas.MapLoad();
+
+    NewLocationFiles files;
+    files.mapFolder = editor::MapFolder();
+    files.name = name;
+    files.notes = multiLineText(*txtInfo);
+    files.widthText = cpText(txtNewMapWidth->text());
+    files.heightText = cpText(txtNewMapHeight->text());
+    files.round = chkRound->isChecked();
+    const WriteFailure failure = writeNewLocation(files, m_canvas.grid());
+    if (failure) {
+        reportError(this, ru("Локация \"") + name +
+                              ru("\" создана не полностью: не удалось записать файл ") +
+                              fsys::displayText(failure.file) + " (" + failure.reason + ").");
+        return;
+    }
+    accept();
+}

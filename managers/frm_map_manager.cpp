@@ -1,0 +1,132 @@
+#include "managers/frm_map_manager.h"
+
+#include "canvas/message_box.h"
+#include "canvas/world_canvas.h"
+#include "editor/map_folder.h"
+#include "managers/fixed_layout.h"
+#include "managers/frm_manager_location.h"
+#include "managers/key_filters.h"
+#include "managers/map_creation.h"
+#include "managers/ui_text.h"
+#include "support/file_system.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace managers;
+
+frmMapManager::frmMapManager(QWidget* mainWindow, WorldCanvas& canvas)
+    : QDialog(mainWindow), m_canvas(canvas) {
+    setObjectName(QStringLiteral("frmMapManager"));
+    setWindowTitle(QStringLiteral("Менеджер карт"));
+    setModal(true);
+    applyWindowFont(*this);
+    setClientSize(*this, 329, 273);
+    buildControls();
+    resetControls();
+}
+
+void frmMapManager::buildControls() {
+    Frame1 = addFrame(this, "Frame1", QStringLiteral("Новая карта"), QRect(8, 8, 313, 257));
+    txtMapName = addTextBox(Frame1, "txtMapName", QString(), QRect(104, 16, 201, 19), 255);
+    addLabel(Frame1, QStringLiteral("Имя карты:"), QRect(8, 19, 92, 14), txtMapName);
+    installNameFilter(txtMapName);
+    txtResources = addTextBox(Frame1, "txtResources", QString(), QRect(104, 40, 177, 19), 255);
+    addLabel(Frame1, QStringLiteral("Ресурсы карты:"), QRect(8, 43, 92, 14), txtResources);
+    installNameFilter(txtResources);
+    chkEditResource = addCheckBox(Frame1, "chkEditResource", QString(), QRect(288, 41, 17, 17));
+    chkEditResource->setAccessibleName(QStringLiteral("Изменить ресурсы карты"));
+    txtDescription = addMultiLineBox(Frame1, "txtDescription", QRect(104, 64, 201, 97));
+    addLabel(Frame1, QStringLiteral("Описание:"), QRect(8, 67, 92, 14), txtDescription);
+    txtAuthor = addTextBox(Frame1, "txtAuthor", QString(), QRect(104, 168, 201, 19), 255);
+    addLabel(Frame1, QStringLiteral("Автор:"), QRect(8, 171, 92, 14), txtAuthor);
+    txtContacts = addTextBox(Frame1, "txtContacts", QString(), QRect(104, 192, 201, 19), 255);
+    addLabel(Frame1, QStringLiteral("Контакты:"), QRect(8, 195, 92, 14), txtContacts);
+    cmdCreat = addButton(Frame1, "cmdCreat", QStringLiteral("Создать"), QRect(144, 224, 77, 25));
+    cmdCancel = addButton(Frame1, "cmdCancel", QStringLiteral("Отмена"), QRect(228, 224, 77, 25));
+    cmdCreat->setDefault(true);
+
+    connect(chkEditResource, &QCheckBox::toggled, this, &frmMapManager::chkEditResource_Click);
+    connect(cmdCreat, &QPushButton::clicked, this, &frmMapManager::cmdCreat_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmMapManager::resetControls() {
+    txtMapName->setText(QStringLiteral("NewMap"));
+    chkEditResource->setChecked(false);
+    chkEditResource_Click(false);
+    txtDescription->clear();
+    txtAuthor->clear();
+    txtContacts->clear();
+}
+
+void frmMapManager::setLocationManager(LocationManagerAccess access) {
+    m_locationManager = std::move(access);
+}
+
+int frmMapManager::showModal() {
+    const int result = exec();
+    resetControls();
+    return result;
+}
+
+void frmMapManager::chkEditResource_Click(bool ticked) {
+    txtResources->setEnabled(ticked);
+    if (!ticked)
+        txtResources->setText(QStringLiteral("Resources"));
+}
+
+bool frmMapManager::refuseName(const std::string& name) {
+    if (name.empty()) {
+        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Плохое имя"),
+                               ru("Укажите имя новой карты и повторите попытку.")});
+        return true;
+    }
+    if (mapExists(name)) {
+        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Карта уже существует"),
+                               ru("К сожалению, карта с таким именем уже существует. Укажите "
+                                  "другое имя, и повторите попытку.")});
+        return true;
+    }
+    return false;
+}
+
+void frmMapManager::cmdCreat_Click() {
+    NewMap map;
+    map.name = cpText(txtMapName->text());
+    if (refuseName(map.name))
+        return;
+    map.resources = cpText(txtResources->text());
+    map.description = multiLineText(*txtDescription);
+    map.author = cpText(txtAuthor->text());
+    map.contacts = cpText(txtContacts->text());
+    if (const WriteFailure failure = createMap(map)) {
+        ui::showMessage(this, {ui::MessageIcon::Critical, "Error",
+                               ru("Не удалось создать карту \"") + map.name + ru("\": ") +
+                                   fsys::displayText(failure.file) + " (" + failure.reason + ")."});
+        return;
+    }
+
+    editor::MapFolder() = mapFolderOf(map.name);
+    m_canvas.setResourcesPath(map.resources);
+    m_canvas.setMapPath(map.name);
+    if (const canvas::ResourceLoadResult loaded = m_canvas.LoadResources(); !loaded)
+        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    createFirstLocation();
+    accept();
+}
+
+void frmMapManager::createFirstLocation() {
+    if (!m_locationManager)
+        return;
+    frmManagerLocation& locations = m_locationManager();
+    locations.Frame1[0]->setVisible(false);
+    locations.Frame1[1]->setVisible(true);
+    locations.txtLocationName->setText(QStringLiteral("main"));
+    locations.txtLocationName->setEnabled(false);
+    locations.Command5->setEnabled(false);
+    locations.showModal();
+}

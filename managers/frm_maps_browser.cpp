@@ -1,0 +1,62 @@
+#include "managers/frm_maps_browser.h"
+
+#include "canvas/message_box.h"
+#include "canvas/world_canvas.h"
+#include "editor/map_folder.h"
+#include "managers/fixed_layout.h"
+#include "managers/folder_listing.h"
+#include "managers/list_selection.h"
+#include "managers/map_creation.h"
+#include "managers/ui_text.h"
+#include "support/mdl_main.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace managers;
+
+frmMapsBrowser::frmMapsBrowser(QWidget* mainWindow, WorldCanvas& canvas)
+    : QDialog(mainWindow), m_mainWindow(mainWindow), m_canvas(canvas) {
+    setObjectName(QStringLiteral("frmMapsBrowser"));
+    setWindowTitle(QStringLiteral("Открыть карту"));
+    setModal(true);
+    applyWindowFont(*this);
+    setClientSize(*this, 321, 218);
+    List1 = addList(this, "List1", QRect(8, 24, 217, 186));
+    Label1 = addLabel(this, QStringLiteral("Выберите карту:"), QRect(8, 8, 217, 14), List1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    cmdOpen = addButton(this, "cmdOpen", QStringLiteral("Открыть"), QRect(232, 24, 81, 25));
+    Command1 = addButton(this, "Command1", QStringLiteral("Отмена"), QRect(232, 56, 81, 25));
+    cmdOpen->setDefault(true);
+
+    connect(List1, &QListWidget::itemDoubleClicked, this, &frmMapsBrowser::cmdOpen_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMapsBrowser::cmdOpen_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int frmMapsBrowser::showModal() {
+    Form_Load();
+    const int result = exec();
+    List1->clear();
+    return result;
+}
+
+void frmMapsBrowser::Form_Load() {
+    fillList(*List1, folderEntries(mdlMain::ApplicationFolder() + "Maps\\"));
+}
+
+void frmMapsBrowser::cmdOpen_Click() {
+    const int row = selectedRow(*List1);
+    if (row < 0)
+        return;
+    const std::string name = entryText(*List1, row);
+    editor::MapFolder() = mapFolderOf(name);
+    m_canvas.setMapPath(name);
+    if (m_mainWindow)
+        m_mainWindow->setWindowTitle(qText("[" + name + "] - Main"));
+    if (const canvas::ResourceLoadResult loaded = m_canvas.LoadResources(); !loaded)
+        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    m_canvas.LoadMap();
+    accept();
+}
