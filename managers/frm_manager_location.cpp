@@ -137,6 +137,8 @@ void frmManagerLocation::Command1_Click() {
     const int row = selectedRow(*lstLocation);
     if (row < 0)
         return;
+    if (!mayDiscard(m_discardCheck))
+        return;
     const std::string name = entryText(*lstLocation, row);
     setMainTitle(name);
     m_canvas.ResetCursors();
@@ -191,7 +193,7 @@ void frmManagerLocation::Command4_Click() {
     // A size typed and confirmed without leaving its box counts as left.
     UpdateSizeInfo();
     const std::string name = cpText(txtLocationName->text());
-    if (refuseCreation(name))
+    if (refuseCreation(name) || !mayDiscard(m_discardCheck))
         return;
 
     const std::int32_t oldWidth = m_canvas.MapWidth();

@@ -16,11 +16,17 @@
 // window modally, and when it closes (by any means) puts every control back
 // to its first state, as a window unloaded and loaded again would be.
 //
+// The main window hands it its unsaved-edits question with
+//     setDiscardCheck([this] { return confirmDiscard(); });
+// which is asked before going to a location and before creating one.
+//
 // The window sets the main window's title itself: "[" + MapPath + "] - " +
 // location name, when it goes to a location and when it has created one.
 // After a creation the canvas's LocationName is the new location's name (the
 // canvas raises ChangeLocation) and the canvas raises MapLoad for the new
 // size, so the main window's location and size fields follow by themselves.
+
+#include "managers/discard_check.h"
 
 #include <QDialog>
 
@@ -45,6 +51,10 @@ public:
     // Loads the lists, shows the window modally and unloads it when it closes.
     // Accepted after going to a location or creating one.
     int showModal();
+
+    // Asked before the canvas's location is replaced.
+    void setDiscardCheck(managers::DiscardCheck check) { m_discardCheck = std::move(check); }
+    const managers::DiscardCheck& discardCheck() const { return m_discardCheck; }
 
     // Fills the location list and the fill tiles, then UpdateSizeInfo.
     void Form_Load();
@@ -100,4 +110,5 @@ private:
 
     QWidget* m_mainWindow;
     WorldCanvas& m_canvas;
+    managers::DiscardCheck m_discardCheck;
 };

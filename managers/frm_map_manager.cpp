@@ -97,7 +97,7 @@ bool frmMapManager::refuseName(const std::string& name) {
 void frmMapManager::cmdCreat_Click() {
     NewMap map;
     map.name = cpText(txtMapName->text());
-    if (refuseName(map.name))
+    if (refuseName(map.name) || !mayDiscard(m_discardCheck))
         return;
     map.resources = cpText(txtResources->text());
     map.description = multiLineText(*txtDescription);
@@ -128,5 +128,9 @@ void frmMapManager::createFirstLocation() {
     locations.txtLocationName->setText(QStringLiteral("main"));
     locations.txtLocationName->setEnabled(false);
     locations.Command5->setEnabled(false);
+    // The designer has been asked already.
+    const DiscardCheck check = locations.discardCheck();
+    locations.setDiscardCheck(nullptr);
     locations.showModal();
+    locations.setDiscardCheck(check);
 }

@@ -9,9 +9,14 @@
 // tells it how to reach the one location manager (created on first use too):
 //     mapManager->setLocationManager([this]() -> frmManagerLocation& {
 //         return locationManager(); });
+// hands it its unsaved-edits question, asked once before a map is created
+// (the location manager does not ask again for the map's first location):
+//     mapManager->setDiscardCheck([this] { return confirmDiscard(); });
 // and shows it with showModal(). Nothing else needs preparing. After a
 // creation MapFolder, the canvas's MapPath and ResourcesPath name the new map;
 // the location manager has set the title and the canvas's location.
+
+#include "managers/discard_check.h"
 
 #include <QDialog>
 
@@ -35,6 +40,9 @@ public:
     // Gives the location manager the new map's first location is created with.
     using LocationManagerAccess = std::function<frmManagerLocation&()>;
     void setLocationManager(LocationManagerAccess access);
+
+    // Asked before the map is created.
+    void setDiscardCheck(managers::DiscardCheck check) { m_discardCheck = std::move(check); }
 
     // Shows the window modally and unloads it when it closes. Accepted after a
     // map was created.
@@ -60,4 +68,5 @@ private:
 
     WorldCanvas& m_canvas;
     LocationManagerAccess m_locationManager;
+    managers::DiscardCheck m_discardCheck;
 };

@@ -50,6 +50,8 @@ void frmMapsBrowser::cmdOpen_Click() {
     const int row = selectedRow(*List1);
     if (row < 0)
         return;
+    if (!mayDiscard(m_discardCheck))
+        return;
     const std::string name = entryText(*List1, row);
     editor::MapFolder() = mapFolderOf(name);
     m_canvas.setMapPath(name);

@@ -8,7 +8,11 @@
 // and shows it with showModal(), which lists the maps afresh. Opening a map
 // sets MapFolder, the canvas's MapPath and the main window's title
 // "[" + map name + "] - Main"; the canvas's ChangeLocation and MapLoad
-// follow from its LoadMap.
+// follow from its LoadMap. The main window hands it its unsaved-edits
+// question, asked before a map is opened:
+//     setDiscardCheck([this] { return confirmDiscard(); });
+
+#include "managers/discard_check.h"
 
 #include <QDialog>
 
@@ -29,6 +33,9 @@ public:
 
     void Form_Load();
 
+    // Asked before the map is opened.
+    void setDiscardCheck(managers::DiscardCheck check) { m_discardCheck = std::move(check); }
+
     QLabel* Label1 = nullptr;
     QListWidget* List1 = nullptr;
     QPushButton* cmdOpen = nullptr;
@@ -39,4 +46,5 @@ private:
 
     QWidget* m_mainWindow;
     WorldCanvas& m_canvas;
+    managers::DiscardCheck m_discardCheck;
 };

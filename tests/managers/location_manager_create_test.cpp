@@ -135,6 +135,28 @@ TEST_F(CreateLocation, AnExistingNameIsRefusedWithAWarningAndNothingWritten) {
     EXPECT_EQ(world.canvas->LocationName(), "main");
 }
 
+TEST_F(CreateLocation, CreatingAsksTheMainWindowFirstAndWritesNothingWhenItSaysNo) {
+    int asked = 0;
+    window.setDiscardCheck([&] {
+        ++asked;
+        return false;
+    });
+    const auto before = world.snapshot();
+    create([&] { retype(window.txtLocationName, "later"); });
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(world.snapshot(), before);
+    EXPECT_EQ(world.canvas->LocationName(), "main");
+
+    window.setDiscardCheck([&] {
+        ++asked;
+        return true;
+    });
+    create([&] { retype(window.txtLocationName, "later"); });
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(world.exists("Maps/Default/later.map"));
+}
+
 TEST_F(CreateLocation, AnEmptyNameIsRefusedWithAWarningAndNothingWritten) {
     const auto before = world.snapshot();
     create([&] { retype(window.txtLocationName, ""); });

@@ -86,6 +86,25 @@ TEST_F(LocationList, DoubleClickingALocationGoesThereToo) {
     EXPECT_EQ(world.mainWindow.windowTitle(), QStringLiteral("[Default] - main"));
 }
 
+TEST_F(LocationList, GoingAsksTheMainWindowFirstAndStaysWhenItSaysNo) {
+    world.openMap("Default");
+    int asked = 0;
+    window.setDiscardCheck([&] {
+        ++asked;
+        return false;
+    });
+    bool stillOpen = false;
+    whileShown(window, [&] {
+        clickEntry(window.lstLocation, QString("cave"));
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        stillOpen = window.isVisible();
+    });
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(world.canvas->LocationName(), "main");
+    EXPECT_EQ(world.mainWindow.windowTitle(), QStringLiteral("Редактор карт"));
+}
+
 TEST_F(LocationList, GoingWithoutASelectionDoesNothing) {
     bool stillOpen = false;
     whileShown(window, [&] {

@@ -167,6 +167,26 @@ TEST_F(MapManager, AFolderThatCannotBeCreatedIsReportedAndTheMapNotMadeCurrent) 
     EXPECT_EQ(world.canvas->MapPath(), "");
 }
 
+TEST_F(MapManager, TheMainWindowIsAskedOnceBeforeAMapIsCreated) {
+    int asked = 0;
+    const managers::DiscardCheck check = [&] {
+        ++asked;
+        return asked > 1;
+    };
+    window.setDiscardCheck(check);
+    locations.setDiscardCheck(check);
+    const auto before = world.snapshot();
+    createMap([&] { retype(window.txtMapName, "asked"); });
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(world.snapshot(), before) << "a no creates nothing";
+
+    createMap([&] { retype(window.txtMapName, "asked"); });
+    EXPECT_EQ(asked, 2) << "the first location does not ask again";
+    EXPECT_TRUE(world.exists("Maps/asked/main.map"));
+    EXPECT_TRUE(static_cast<bool>(locations.discardCheck())) << "and asks again afterwards";
+}
+
 TEST_F(MapManager, AnEmptyNameIsRefused) {
     const auto before = world.snapshot();
     createMap([&] { retype(window.txtMapName, ""); });

@@ -66,6 +66,21 @@ TEST_F(MapsBrowser, DoubleClickingANameOpensIt) {
     EXPECT_EQ(world.canvas->MapWidth(), 3);
 }
 
+TEST_F(MapsBrowser, OpeningAsksTheMainWindowFirstAndStaysWhenItSaysNo) {
+    const std::string folderBefore = editor::MapFolder();
+    window.setDiscardCheck([] { return false; });
+    bool stillOpen = false;
+    whileShown(window, [&] {
+        clickEntry(window.List1, QString("Default"));
+        QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+        stillOpen = window.isVisible();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(editor::MapFolder(), folderBefore);
+    EXPECT_EQ(world.canvas->MapPath(), "");
+    EXPECT_FALSE(world.canvas->hasLocation());
+}
+
 TEST_F(MapsBrowser, AMapWithoutMainIsStillOpenedAndTheLoaderReportsIt) {
     world.write("Maps/bare/notes.txt", "");
     const int result = whileShown(window, [&] {
