@@ -73,6 +73,9 @@ EditHistory::EditHistory(WorldCanvas& canvas, QObject* parent)
 }
 
 EditHistory::~EditHistory() {
+    // The stack announces its clearing when it goes, after this object and
+    // usually after the window connected to it are gone: nobody hears it.
+    m_stack.blockSignals(true);
     disconnect(&m_stack, nullptr, this, nullptr);
     if (m_canvas)
         m_canvas->setCellWriteObserver(nullptr);

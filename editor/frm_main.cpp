@@ -3,8 +3,14 @@
 #include "canvas/frm_full_screen.h"
 #include "canvas/message_box.h"
 #include "canvas/world_canvas.h"
+#include "dialogs/mdl_cdlg.h"
 #include "editor/map_folder.h"
 #include "editor/preview_box.h"
+#include "managers/current_location.h"
+#include "managers/frm_actions_manager.h"
+#include "managers/frm_manager_location.h"
+#include "managers/frm_map_manager.h"
+#include "managers/frm_maps_browser.h"
 #include "model/grid_file.h"
 #include "support/cp1251.h"
 #include "support/file_system.h"
@@ -14,15 +20,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(cp1251::toUtf8(text));
-}
 
 std::string ru(std::string_view utf8) {
     return cp1251::fromUtf8(utf8);
@@ -156,6 +159,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    mdlCdlg::ReleaseActiveDialog();
     QMainWindow::closeEvent(event);
 }
 
@@ -184,28 +188,60 @@ void frmMain::Command1_Click() {
 }
 
 void frmMain::openMap(const std::string& name) {
-    if (!confirmDiscard())
-        return;
-    editor::MapFolder() = mdlMain::ApplicationFolder() + "Maps\\" + name + "\\";
-    WorldCanvas1->setMapPath(name);
-    setWindowTitle(qText("[" + name + "] - Main"));
-    if (const canvas::ResourceLoadResult loaded = WorldCanvas1->LoadResources(); !loaded)
-        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
-    WorldCanvas1->LoadMap();
+    if (confirmDiscard())
+        managers::openMap(this, this, *WorldCanvas1, name);
 }
 
 void frmMain::goToLocation(const std::string& name) {
-    if (!confirmDiscard())
-        return;
-    setWindowTitle(qText("[" + WorldCanvas1->MapPath() + "] - " + name));
-    WorldCanvas1->ResetCursors();
-    WorldCanvas1->LoadMap(name);
-    WorldCanvas1->Refresh();
+    if (confirmDiscard())
+        managers::goToLocation(this, *WorldCanvas1, name);
 }
 
-// Commands that open the managers are connected as the managers land.
-void frmMain::mnuNewMap_Click() {}
-void frmMain::mnuOpenMap_Click() {}
-void frmMain::mnyNewLocation_Click() {}
-void frmMain::mnuOpenLocation_Click() {}
-void frmMain::cmdDoorManager_Click() {}
+frmManagerLocation& frmMain::locationManager() {
+    if (!m_locationManager) {
+        m_locationManager = new frmManagerLocation(this, *WorldCanvas1);
+        m_locationManager->setDiscardCheck([this] { return confirmDiscard(); });
+    }
+    return *m_locationManager;
+}
+
+void frmMain::mnuNewMap_Click() {
+    if (!m_mapManager) {
+        m_mapManager = new frmMapManager(this, *WorldCanvas1);
+        m_mapManager->setLocationManager(
+            [this]() -> frmManagerLocation& { return locationManager(); });
+        m_mapManager->setDiscardCheck([this] { return confirmDiscard(); });
+    }
+    m_mapManager->showModal();
+}
+
+void frmMain::mnuOpenMap_Click() {
+    if (!m_mapsBrowser) {
+        m_mapsBrowser = new frmMapsBrowser(this, *WorldCanvas1);
+        m_mapsBrowser->setDiscardCheck([this] { return confirmDiscard(); });
+    }
+    m_mapsBrowser->showModal();
+}
+
+void frmMain::mnyNewLocation_Click() {
+    frmManagerLocation& manager = locationManager();
+    manager.Frame1[0]->setVisible(false);
+    manager.Frame1[1]->setVisible(true);
+    manager.txtLocationName->setEnabled(true);
+    manager.Command5->setEnabled(true);
+    manager.showModal();
+}
+
+void frmMain::mnuOpenLocation_Click() {
+    frmManagerLocation& manager = locationManager();
+    manager.Frame1[0]->setVisible(true);
+    manager.Frame1[1]->setVisible(false);
+    manager.showModal();
+}
+
+void frmMain::cmdDoorManager_Click() {
+    if (!m_actionsManager)
+        m_actionsManager = new frmActionsManager(this, *WorldCanvas1);
+    if (m_actionsManager->showModal() == QDialog::Accepted)
+        showRestoredCells(); // the inspector shows the attached action
+}

@@ -28,6 +28,10 @@ class QPushButton;
 class WorldCanvas;
 
 class PreviewBox;
+class frmManagerLocation;
+class frmMapManager;
+class frmMapsBrowser;
+class frmActionsManager;
 
 // The chosen (selected) line of a list, or -1.
 int chosenLine(const QListWidget* list);
@@ -143,6 +147,12 @@ private:
     std::unique_ptr<editor::PaletteFile> m_palette;
     std::vector<std::int32_t> m_entryCodes;
     std::string m_selectedBlockPattern;
+    // The managers: each created once, on first use.
+    frmManagerLocation& locationManager();
+    frmManagerLocation* m_locationManager = nullptr;
+    frmMapManager* m_mapManager = nullptr;
+    frmMapsBrowser* m_mapsBrowser = nullptr;
+    frmActionsManager* m_actionsManager = nullptr;
     QPointer<frmFullScreen> m_fullScreen;
     editor::EditHistory* m_history = nullptr;
     QString m_baseTitle; // the title without the unsaved-edits mark

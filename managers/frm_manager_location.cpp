@@ -1,5 +1,7 @@
 #include "managers/frm_manager_location.h"
 
+#include "managers/current_location.h"
+
 #include "canvas/message_box.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
@@ -139,11 +141,7 @@ void frmManagerLocation::Command1_Click() {
         return;
     if (!mayDiscard(m_discardCheck))
         return;
-    const std::string name = entryText(*lstLocation, row);
-    setMainTitle(name);
-    m_canvas.ResetCursors();
-    m_canvas.LoadMap(name);
-    m_canvas.Refresh();
+    goToLocation(m_mainWindow, m_canvas, entryText(*lstLocation, row));
     accept();
 }
 

@@ -1,5 +1,7 @@
 #include "managers/frm_maps_browser.h"
 
+#include "managers/current_location.h"
+
 #include "canvas/message_box.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
@@ -52,13 +54,6 @@ void frmMapsBrowser::cmdOpen_Click() {
         return;
     if (!mayDiscard(m_discardCheck))
         return;
-    const std::string name = entryText(*List1, row);
-    editor::MapFolder() = mapFolderOf(name);
-    m_canvas.setMapPath(name);
-    if (m_mainWindow)
-        m_mainWindow->setWindowTitle(qText("[" + name + "] - Main"));
-    if (const canvas::ResourceLoadResult loaded = m_canvas.LoadResources(); !loaded)
-        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
-    m_canvas.LoadMap();
+    openMap(m_mainWindow, this, m_canvas, entryText(*List1, row));
     accept();
 }
