@@ -23,6 +23,38 @@ std::string ru(std::string_view utf8) {
 // Object codes are two bytes and code n draws entry n - 1.
 constexpr std::int64_t kHighestObjectEntry = 65534;
 
+// The pictures of one catalogue together take at most this much memory. Each
+// picture is limited on its own, but a catalogue names up to 65535 of them,
+// and a picture of a few kilobytes on disk may decode to the limit.
+constexpr std::uint64_t kMaxCatalogueBytes = std::uint64_t{1} << 30;
+
+// Counts the memory a catalogue's pictures take as they are loaded.
+class PictureBudget {
+public:
+    // False once the pictures taken so far exceed the limit.
+    bool take(std::uint64_t bytes) {
+        m_taken += bytes;
+        return m_taken <= kMaxCatalogueBytes;
+    }
+
+private:
+    std::uint64_t m_taken = 0;
+};
+
+std::uint64_t bytesOf(const QImage& image) {
+    return static_cast<std::uint64_t>(image.sizeInBytes());
+}
+
+// The masked sprite of a picture and its mask covers the larger width and the
+// larger height of the two, with two words a pixel: a wide picture with a tall
+// mask asks for far more than both.
+std::uint64_t spriteBytes(const QImage& picture, const QImage& mask) {
+    const QSize size = picture.size().expandedTo(mask.size());
+    const std::uint64_t pixels =
+        static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height());
+    return pixels > kMaxCatalogueBytes ? kMaxCatalogueBytes + 1 : pixels * 8;
+}
+
 std::uint64_t nextGeneration() {
     static std::atomic<std::uint64_t> counter{0};
     return ++counter;
@@ -87,6 +119,12 @@ ResourceLoadResult pictureFailure(const std::string& file, std::int32_t entry,
     return failure(file, ru("запись ") + entrySection(entry) + ": " + reason);
 }
 
+ResourceLoadResult overBudget(const std::string& catalogue, std::int32_t entry) {
+    return failure(catalogue, ru("запись ") + entrySection(entry) +
+                                  ru(": картинки каталога вместе заняли бы больше ") +
+                                  std::to_string(kMaxCatalogueBytes >> 20) + ru(" МБ памяти"));
+}
+
 } // namespace
 
 std::string ResourceLoadResult::message() const {
@@ -135,6 +173,7 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
     EarthStructure::Texts names(size);
     m_earthBuffer.resize(1);
     m_earthGeneration = nextGeneration();
+    PictureBudget budget;
     for (std::int32_t i = 0; i <= count; ++i) {
         const std::string section = entrySection(i);
         const auto at = static_cast<std::size_t>(i);
@@ -146,6 +185,8 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
             PictureReading reading = readPicture(picture);
             if (!reading.reason.empty())
                 return pictureFailure(picture, i, reading.reason);
+            if (!budget.take(bytesOf(reading.image)))
+                return overBudget(file, i);
             image = std::move(reading.image);
         }
         if (i == 0)
@@ -178,6 +219,7 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
     ObjectStructure::Texts masks(size);
     ObjectStructure::Texts names(size);
     m_objectBuffer.resize(1);
+    PictureBudget budget;
     for (std::int32_t i = 0; i <= count; ++i) {
         const std::string section = entrySection(i);
         const auto at = static_cast<std::size_t>(i);
@@ -195,6 +237,9 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
             PictureReading mask = readPicture(maskFile);
             if (!mask.reason.empty())
                 return pictureFailure(maskFile, i, mask.reason);
+            if (!budget.take(bytesOf(picture.image) + bytesOf(mask.image) +
+                             spriteBytes(picture.image, mask.image)))
+                return overBudget(file, i);
             entry.sprite = MaskedImage::fromMaskAndPicture(mask.image, picture.image);
             entry.picture = std::move(picture.image);
             entry.mask = std::move(mask.image);

@@ -8,6 +8,9 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-liberation
     libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
+    # the fuzz targets (libFuzzer and the sanitizer runtimes of clang, and the
+    # symbolizer that names the lines of a finding)
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -161,6 +161,28 @@ TEST(ResourceLimits, APictureFileLargerThanAnyPictureIsNotRead) {
     EXPECT_LE(peakMegabytes() - before, kAllowedGrowthMb);
 }
 
+TEST(ResourceLimits, AWidePictureWithATallMaskCannotMakeASpriteOfGigabytes) {
+    const long before = peakMegabytes();
+    ResourceFolder folder;
+    // Each picture is small; their sprite would cover 20000 x 20000 pixels.
+    folder.writePicture("wide.png", canvas_testing::solidImage(20000, 1, 0xFFFFFFFF), "PNG");
+    folder.writePicture("tall.png", canvas_testing::solidImage(1, 20000, 0xFF000000), "PNG");
+    folder.writePicture("tile.png", canvas_testing::solidImage(4, 4, 0xFF000000), "PNG");
+    folder.writeEarthCatalogue({{"DATA", {{"Count", "0"}}}});
+    folder.writeObjectCatalogue(
+        {{"DATA", {{"Count", "1"}}},
+         {"OBJ-0", {{"FileName", "tile.png"}, {"MaskFileName", "tile.png"}}},
+         {"OBJ-1", {{"FileName", "wide.png"}, {"MaskFileName", "tall.png"}}}});
+    canvas::ResourceCatalogues catalogues;
+    std::string path = "Resources";
+    const canvas::ResourceLoadResult result = catalogues.LoadResources(path);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(mentions(result.file, "level1.ini"));
+    EXPECT_TRUE(mentions(result.reason, "OBJ-1")) << result.message();
+    EXPECT_TRUE(mentions(result.reason, ru("МБ памяти"))) << result.message();
+    EXPECT_LE(peakMegabytes() - before, kAllowedGrowthMb);
+}
+
 TEST(ResourceLimits, ACatalogueCountOfTwoBillionIsRefusedBeforeAnyEntryIsMade) {
     const long before = peakMegabytes();
     ResourceFolder folder;

@@ -1,0 +1,84 @@
+#include "fuzz/fuzz_support.h"
+
+#include "support/application_folder.h"
+#include "support/file_system.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace fuzzing {
+
+std::vector<std::string_view> splitParts(const std::uint8_t* data, std::size_t size,
+                                         std::size_t maxParts) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string_view> parts;
+    while (parts.size() + 1 < maxParts) {
+        const std::size_t at = input.find(kPartSeparator);
+        if (at == std::string_view::npos)
+            break;
+        parts.push_back(input.substr(0, at));
+        input.remove_prefix(at + kPartSeparator.size());
+    }
+    parts.push_back(input);
+    parts.resize(maxParts);
+    return parts;
+}
+
+ScratchWorld& ScratchWorld::instance() {
+    static ScratchWorld world;
+    return world;
+}
+
+ScratchWorld::ScratchWorld() {
+    m_root = fs::temp_directory_path() / ("mapedit-fuzz-" + std::to_string(getpid()));
+    fs::remove_all(m_root);
+    fs::create_directories(m_root);
+    appfolder::setNative(m_root.string());
+}
+
+ScratchWorld::~ScratchWorld() {
+    std::error_code ec;
+    fs::remove_all(m_root, ec);
+}
+
+std::string ScratchWorld::text() const {
+    return fsys::toText(m_root) + "\\";
+}
+
+void ScratchWorld::clear() {
+    for (const auto& entry : fs::directory_iterator(m_root))
+        fs::remove_all(entry.path());
+}
+
+void ScratchWorld::write(std::string_view relative, std::string_view bytes) {
+    const fs::path file = m_root / fs::path(std::string(relative));
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        fail("cannot write the scratch file " + file.string());
+}
+
+void ensureGuiApplication() {
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "mapedit-fuzz";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+void fail(const std::string& what) {
+    std::fprintf(stderr, "fuzz finding: %s\n", what.c_str());
+    std::abort();
+}
+
+} // namespace fuzzing

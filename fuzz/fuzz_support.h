@@ -1,0 +1,54 @@
+#pragma once
+// What the fuzz targets share: cutting one input into the files of a small
+// world, a scratch application folder to put them in, and the toolkit's
+// application object for the targets that decode pictures.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fuzzing {
+
+// Inputs of several files hold them one after the other, separated by this
+// line. The seeds and the dictionaries use it too.
+inline constexpr std::string_view kPartSeparator = "\n--8<--\n";
+
+// The input cut at each separator, at most `maxParts` parts: the last part
+// keeps whatever follows, separators included. Missing parts are empty.
+std::vector<std::string_view> splitParts(const std::uint8_t* data, std::size_t size,
+                                         std::size_t maxParts);
+
+// A folder of this process below the temporary folder; it is the application
+// folder from the first call on and is removed when the process ends.
+class ScratchWorld {
+public:
+    static ScratchWorld& instance();
+
+    const std::filesystem::path& root() const { return m_root; }
+    // The folder as a program text, ending in "\".
+    std::string text() const;
+
+    // Removes everything below the folder.
+    void clear();
+    // Writes a file below the folder ("/"-separated), creating its folders.
+    // Written plainly: the targets test reading, and a save per input would
+    // slow them down without testing anything more.
+    void write(std::string_view relative, std::string_view bytes);
+
+    ~ScratchWorld();
+
+private:
+    ScratchWorld();
+    std::filesystem::path m_root;
+};
+
+// Creates the toolkit's application object once (offscreen).
+void ensureGuiApplication();
+
+// Stops the run as a finding, naming what broke.
+[[noreturn]] void fail(const std::string& what);
+
+} // namespace fuzzing

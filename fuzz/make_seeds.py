@@ -1,0 +1,163 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/ from the sample
+world (data/) and the golden INI cases (tests/data/ini-cases.json), plus a few
+hand-made inputs for what those do not show. Run it after the sample world or
+the golden cases change; the seeds are kept in the repository.
+
+    python3 fuzz/make_seeds.py
+"""
+
+import hashlib
+import json
+import os
+import shutil
+import struct
+import zlib
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CORPUS = os.path.join(ROOT, "fuzz", "corpus")
+DATA = os.path.join(ROOT, "data")
+SEPARATOR = b"\n--8<--\n"
+
+
+def read(*path):
+    with open(os.path.join(*path), "rb") as f:
+        return f.read()
+
+
+def joined(*parts):
+    return SEPARATOR.join(parts)
+
+
+class Corpus:
+    def __init__(self, target):
+        self.folder = os.path.join(CORPUS, target)
+        shutil.rmtree(self.folder, ignore_errors=True)
+        os.makedirs(self.folder)
+        self.digests = set()
+
+    def add(self, name, data):
+        digest = hashlib.sha1(data).hexdigest()[:8]
+        if digest in self.digests:
+            return
+        self.digests.add(digest)
+        with open(os.path.join(self.folder, "%s-%s" % (name, digest)), "wb") as f:
+            f.write(data)
+
+
+def ini_seeds():
+    corpus = Corpus("ini")
+    cases = json.load(open(os.path.join(ROOT, "tests", "data", "ini-cases.json")))["cases"]
+    for case in cases:
+        files = {name: bytes.fromhex(text) for name, text in case.get("files", {}).items()}
+        name = case["name"].replace("/", "-")
+        for n, op in enumerate(case["ops"]):
+            file = files.get(op["file"], b"")
+            value = op.get("value", op.get("default", ""))
+            corpus.add("%s-%d" % (name, n),
+                       joined(file, bytes.fromhex(op["section"]), bytes.fromhex(op["key"]),
+                              bytes.fromhex(value)))
+    for path in [("Resources", "level0.ini"), ("Resources", "editor.ini"),
+                 ("Maps", "Default", "main.config"), ("Maps", "Default", "Default.mpc"),
+                 ("Maps", "Default", "main.actl"), ("Maps", "Default", "main_chest")]:
+        corpus.add("world-" + path[-1], joined(read(DATA, *path), b"DATA", b"Count", b"7"))
+
+
+def location_seeds():
+    corpus = Corpus("location")
+    cave = os.path.join(DATA, "Maps", "Default")
+    corpus.add("cave", joined(read(cave, "cave.config"), read(cave, "cave.map")))
+    config = b"[CONFIG]\r\nWidth=3\r\nHeight=1\r\n"
+    corpus.add("three-by-two", joined(config, bytes(range(48))))
+    corpus.add("short-grid", joined(config, bytes(range(30))))
+    corpus.add("long-grid", joined(config, bytes(range(60))))
+    corpus.add("defaults", joined(b"[CONFIG]\r\n", b"\x01" * 64))
+    corpus.add("negative", joined(b"[CONFIG]\r\nWidth=-3\r\nHeight=2\r\n", b"\x00" * 16))
+    corpus.add("not-a-number", joined(b"[CONFIG]\r\nWidth=12x\r\nHeight=2\r\n", b"\x00" * 16))
+    corpus.add("huge", joined(b"[CONFIG]\r\nWidth=100000\r\nHeight=100000\r\n", b"\x00" * 16))
+    corpus.add("zero-width", joined(b"[CONFIG]\r\nWidth=0\r\nHeight=5\r\n", b""))
+
+
+def picture_files():
+    resources = os.path.join(DATA, "Resources")
+    return [read(resources, "ground_grass.bmp"), read(resources, "obj_well.bmp"),
+            read(resources, "obj_well_mask.bmp"), read(resources, "edge_sand_water_01.bmp")]
+
+
+def catalogue(entries, with_masks):
+    lines = [b"[DATA]", b"Count=%d" % (len(entries) - 1)]
+    for i, (picture, mask) in enumerate(entries):
+        lines.append(b"[OBJ-%d]" % i)
+        lines.append(b"FileName=" + picture)
+        if with_masks:
+            lines.append(b"MaskFileName=" + mask)
+        lines.append(b"Name=entry %d" % i)
+    return b"\r\n".join(lines) + b"\r\n"
+
+
+def catalogue_seeds():
+    corpus = Corpus("catalogue")
+    pictures = picture_files()
+    ground = catalogue([(b"p0.bmp", b""), (b"p3.bmp", b""), (b"", b"")], False)
+    objects = catalogue([(b"p1.bmp", b"p2.bmp"), (b"p1.bmp", b""), (b"P1.BMP", b"p2.bmp")], True)
+    corpus.add("sample", joined(ground, objects, *pictures))
+    corpus.add("world-catalogues",
+               joined(read(DATA, "Resources", "level0.ini"), read(DATA, "Resources", "level1.ini")))
+    corpus.add("mask-larger", joined(ground, objects, pictures[0], pictures[2], pictures[1]))
+    corpus.add("no-entries", joined(b"[DATA]\r\nCount=-1\r\n", b"[DATA]\r\nCount=0\r\n"))
+    corpus.add("fraction", joined(b"[DATA]\r\nCount=1.5\r\n", b"[DATA]\r\nCount=2.5\r\n"))
+
+
+def bmp(width, height, bits, palette, pixels, compression=0):
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, len(pixels),
+                         2835, 2835, len(palette) // 4, 0)
+    offset = 14 + len(header) + len(palette)
+    return (b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset) + header + palette
+            + pixels)
+
+
+def png(width, height, rows):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(
+            ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    raw = b"".join(b"\x00" + row for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw))
+            + chunk(b"IEND", b""))
+
+
+def picture_seeds():
+    corpus = Corpus("picture")
+    for n, data in enumerate(picture_files()):
+        corpus.add("world-%d" % n, data)
+    grey = b"".join(struct.pack("<BBBB", i, i, i, 0) for i in range(256))
+    corpus.add("bmp-8bit", bmp(4, 2, 8, grey, bytes([0, 64, 128, 255, 1, 2, 3, 4])))
+    corpus.add("bmp-rle8", bmp(4, 2, 8, grey, bytes([4, 9, 0, 0, 2, 7, 2, 8, 0, 1]), 1))
+    corpus.add("bmp-4bit", bmp(4, 2, 4, grey[:64], bytes([0x01, 0x23, 0, 0, 0x45, 0x67, 0, 0])))
+    corpus.add("bmp-1bit", bmp(8, 2, 1, grey[:4] + grey[-4:], bytes([0xAA, 0, 0, 0, 0x55, 0, 0, 0])))
+    corpus.add("bmp-32bit", bmp(2, 2, 32, b"", bytes(range(16))))
+    corpus.add("bmp-top-down", bmp(2, -2, 24, b"", bytes(range(16))))
+    corpus.add("png-rgb", png(2, 2, [bytes(range(6)), bytes(range(6, 12))]))
+    corpus.add("gif-1x1", bytes.fromhex(
+        "47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b"))
+
+
+def paths_seeds():
+    corpus = Corpus("paths")
+    names = [b"Maps\\Default\\main.config", b"maps\\DEFAULT\\MAIN.CONFIG", b"Resources\\level0.ini",
+             b"..\\..\\etc\\passwd", b"Maps/../Resources/./level0.ini", b"Maps\\..\\..\\x",
+             b"Maps\\\\Default//main.map", b"\\absolute\\name", b"C:\\Windows\\win.ini",
+             b"Maps\\\xcb\xe5\xf1\\cave.config", b"Maps\\Default\\main\x00.config",
+             b"a" * 300 + b".map", (b"deep\\" * 60) + b"x", b"Maps\\Default\\*.config", b""]
+    for n, name in enumerate(names):
+        corpus.add("name-%d" % n, joined(name, b"*.config"))
+    corpus.add("split", joined(b"a\\b\\c.txt", b"\\"))
+    corpus.add("pad", joined(b"7", b"x\x05"))
+
+
+if __name__ == "__main__":
+    ini_seeds()
+    location_seeds()
+    catalogue_seeds()
+    picture_seeds()
+    paths_seeds()

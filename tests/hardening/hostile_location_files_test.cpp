@@ -1,0 +1,63 @@
+// Location files that are not what their names promise: each is refused with
+// a message naming what is wrong, and nothing of the location changes.
+
+#include "model/location_fixture.h"
+#include "model/location_loader.h"
+#include "support/cp1251.h"
+#include "test_support/process.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Messages : public model::LoadListener {
+public:
+    void showMessage(model::MessageIcon icon, const std::string&,
+                     const std::string& text) override {
+        icons.push_back(icon);
+        texts.push_back(cp1251::toUtf8(text));
+    }
+    void locationNameChanged(const std::string&) override { ++events; }
+    void mapLoaded() override { ++events; }
+    void redrawRequested() override {}
+    std::vector<model::MessageIcon> icons;
+    std::vector<std::string> texts;
+    int events = 0;
+};
+
+bool mentions(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(HostileLocationFiles, AConfigurationThatCannotBeReadIsRefusedWithItsReason) {
+    testing_support::WorldFolder world;
+    fs::create_directories(world.root().path() / "Maps/M/main.config");
+    world.writeGrid("M", "main", std::string(16, '\0'));
+    model::LocationGrid grid;
+    Messages messages;
+    EXPECT_EQ(model::LoadMap(grid, "M", "main", messages), model::LoadOutcome::Refused);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.icons[0], model::MessageIcon::Critical);
+    EXPECT_TRUE(mentions(messages.texts[0], "файл параметров локации не удалось прочитать"))
+        << messages.texts[0];
+    EXPECT_EQ(messages.events, 0) << "nothing changed";
+}
+
+TEST(HostileLocationFiles, TheCommandLineToolNamesAnOversizedConfiguration) {
+    testing_support::WorldFolder world;
+    const fs::path config = world.root().path() / "Maps/M/main.config";
+    fs::create_directories(config.parent_path());
+    { std::ofstream(config) << "[CONFIG]\r\nWidth=1\r\nHeight=1\r\n"; }
+    fs::resize_file(config, std::uint64_t{40} << 20);
+    world.writeGrid("M", "main", std::string(16, '\0'));
+    const testing_support::ProcessResult result = testing_support::runProcess(
+        MAPEDIT_CLI, {"info", "--root", world.root().path().string(), "--map", "M"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(mentions(result.err, "cannot be read: File too large")) << result.err;
+}
+
+} // namespace
