@@ -14,12 +14,16 @@ TEST(Cp1251, EveryByteSurvivesARoundTripThroughUtf8) {
 TEST(Cp1251, ConvertsLettersAndSigns) {
     EXPECT_EQ(cp1251::toUtf8("\xCA\xE0\xF0\xF2\xE0"), "Карта");
     EXPECT_EQ(cp1251::toUtf8("\xA8\xB8\xB9\x88"), "Ёё№€");
-    EXPECT_EQ(cp1251::fromUtf8("Файл №1"), "\xD4\xE0\xE9\xEB \xB9" "1");
+    EXPECT_EQ(cp1251::fromUtf8("Файл №1"), "\xD4\xE0\xE9\xEB \xB9"
+                                           "1");
 }
 
 TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     bool lossless = true;
-    EXPECT_EQ(cp1251::fromUtf8("a\xE4\xB8\xAD" "b", &lossless), "a?b");
+    EXPECT_EQ(cp1251::fromUtf8("a\xE4\xB8\xAD"
+                               "b",
+                               &lossless),
+              "a?b");
     EXPECT_FALSE(lossless);
     EXPECT_EQ(cp1251::fromUtf8("\xFF\xC3", &lossless), "??") << "malformed bytes";
     EXPECT_FALSE(lossless);
