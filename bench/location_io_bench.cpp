@@ -94,6 +94,32 @@ void BM_PlainWrite(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
+// The same bytes written with the guarantee a save gives: into a new file,
+// flushed to the disk.
+void BM_PlainWriteDurable(benchmark::State& state) {
+    const std::string world = bench_support::worldWithLocation(sideOf(state), sideOf(state));
+    const std::string file = world + "/plain-durable.bin";
+    const std::uint64_t size = gridBytesOf(sideOf(state));
+    std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char*>(std::malloc(size)),
+                                                       &std::free);
+    std::memset(buffer.get(), 1, size);
+    for (auto _ : state) {
+        unlink(file.c_str());
+        const int fd = open(file.c_str(), O_WRONLY | O_CREAT, 0644);
+        std::uint64_t done = 0;
+        while (done < size) {
+            const ssize_t n = write(fd, buffer.get() + done, size - done);
+            if (n <= 0)
+                break;
+            done += static_cast<std::uint64_t>(n);
+        }
+        fdatasync(fd);
+        close(fd);
+    }
+    unlink(file.c_str());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
 void BM_SaveGrid(benchmark::State& state) {
     appfolder::setNative(bench_support::worldWithLocation(sideOf(state), sideOf(state)));
     const std::uint64_t size = gridBytesOf(sideOf(state));
@@ -155,6 +181,7 @@ void BM_PeakMemoryLoadSave(benchmark::State& state) {
 BENCHMARK(BM_PlainRead)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_LoadMap)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_PlainWrite)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_PlainWriteDurable)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_SaveGrid)->Arg(4000)->Arg(9999)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_PeakMemoryLoadSave)
     ->Arg(4000)
