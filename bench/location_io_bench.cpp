@@ -72,14 +72,19 @@ void BM_LoadMap(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
-void BM_PlainWrite(benchmark::State& state) {
+// The grid's bytes written sequentially from resident memory, as a save
+// writes them: over the file of the previous round, or, `durable`, into a new
+// file flushed to the disk (the guarantee a save gives).
+void plainWrite(benchmark::State& state, bool durable) {
     const std::string world = bench_support::worldWithLocation(sideOf(state), sideOf(state));
-    const std::string file = world + "/plain-write.bin";
+    const std::string file = world + (durable ? "/plain-durable.bin" : "/plain-write.bin");
     const std::uint64_t size = gridBytesOf(sideOf(state));
     std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char*>(std::malloc(size)),
                                                        &std::free);
-    std::memset(buffer.get(), 1, size); // resident, as the saved grid is
+    std::memset(buffer.get(), 1, size);
     for (auto _ : state) {
+        if (durable)
+            unlink(file.c_str());
         const int fd = open(file.c_str(), O_WRONLY | O_CREAT, 0644);
         std::uint64_t done = 0;
         while (done < size) {
@@ -88,36 +93,20 @@ void BM_PlainWrite(benchmark::State& state) {
                 break;
             done += static_cast<std::uint64_t>(n);
         }
+        if (durable)
+            fdatasync(fd);
         close(fd);
     }
     unlink(file.c_str());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
-// The same bytes written with the guarantee a save gives: into a new file,
-// flushed to the disk.
+void BM_PlainWrite(benchmark::State& state) {
+    plainWrite(state, false);
+}
+
 void BM_PlainWriteDurable(benchmark::State& state) {
-    const std::string world = bench_support::worldWithLocation(sideOf(state), sideOf(state));
-    const std::string file = world + "/plain-durable.bin";
-    const std::uint64_t size = gridBytesOf(sideOf(state));
-    std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char*>(std::malloc(size)),
-                                                       &std::free);
-    std::memset(buffer.get(), 1, size);
-    for (auto _ : state) {
-        unlink(file.c_str());
-        const int fd = open(file.c_str(), O_WRONLY | O_CREAT, 0644);
-        std::uint64_t done = 0;
-        while (done < size) {
-            const ssize_t n = write(fd, buffer.get() + done, size - done);
-            if (n <= 0)
-                break;
-            done += static_cast<std::uint64_t>(n);
-        }
-        fdatasync(fd);
-        close(fd);
-    }
-    unlink(file.c_str());
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+    plainWrite(state, true);
 }
 
 void BM_SaveGrid(benchmark::State& state) {
