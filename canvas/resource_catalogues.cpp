@@ -1,10 +1,10 @@
 #include "canvas/resource_catalogues.h"
 
 #include "canvas/catalogue_count.h"
-#include "canvas/catalogue_file.h"
 #include "canvas/picture_file.h"
 #include "support/cp1251.h"
 #include "support/file_system.h"
+#include "support/ini_snapshot.h"
 #include "support/mdl_ini.h"
 #include "support/mdl_main.h"
 
@@ -75,7 +75,7 @@ ResourceLoadResult failure(std::string file, std::string reason) {
 
 // Reads "Count" of section "DATA"; on success `count` is the value.
 template <typename Integer>
-ResourceLoadResult readCatalogueCount(const std::string& file, const CatalogueFile& catalogue,
+ResourceLoadResult readCatalogueCount(const std::string& file, const ini::IniSnapshot& catalogue,
                                       std::int64_t& count) {
     const std::string text = catalogue.read("DATA", "Count", "-1");
     const CountReading reading =
@@ -159,7 +159,7 @@ ResourceLoadResult ResourceCatalogues::LoadResources(std::string& ResourcesPath)
 
 ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
     const std::string file = folder + "level0.ini";
-    const CatalogueFile catalogue(file);
+    const ini::IniSnapshot catalogue(file);
     std::int64_t count = 0;
     const ResourceLoadResult result = readCatalogueCount<std::int16_t>(file, catalogue, count);
     if (!result)
@@ -201,7 +201,7 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
 
 ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
     const std::string file = folder + "level1.ini";
-    const CatalogueFile catalogue(file);
+    const ini::IniSnapshot catalogue(file);
     std::int64_t count = 0;
     ResourceLoadResult result = readCatalogueCount<std::int32_t>(file, catalogue, count);
     if (result && count > kHighestObjectEntry)

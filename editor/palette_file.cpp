@@ -1,8 +1,10 @@
 #include "editor/palette_file.h"
 
 #include "model/location_config.h"
-#include "support/mdl_ini.h"
+#include "support/ini_snapshot.h"
 #include "support/mdl_main.h"
+
+#include <map>
 
 namespace editor {
 namespace {
@@ -29,50 +31,56 @@ std::int16_t paletteNumber(const std::string& text, std::int16_t fallback) {
 }
 
 std::vector<std::string> PaletteFile::categoryNames() const {
+    const ini::IniSnapshot editor(editorIni());
     std::vector<std::string> names;
-    const std::int16_t count =
-        paletteNumber(mdlINI::ReadIni(editorIni(), kCategories, "Count", "-1"), -1);
+    const std::int16_t count = paletteNumber(editor.read(kCategories, "Count", "-1"), -1);
     for (int n = 0; n <= count; ++n)
-        names.push_back(
-            mdlINI::ReadIni(editorIni(), kCategories, "Category" + std::to_string(n), "Noname"));
+        names.push_back(editor.read(kCategories, "Category" + std::to_string(n), "Noname"));
     return names;
 }
 
-std::string PaletteFile::catalogueOf(const std::string& section, int k) const {
-    std::string source = mdlINI::ReadIni(editorIni(), section, "Source" + std::to_string(k), "");
+std::string PaletteFile::catalogueOf(const ini::IniSnapshot& editor, const std::string& section,
+                                     int k) const {
+    std::string source = editor.read(section, "Source" + std::to_string(k), "");
     if (source.empty())
-        source = mdlINI::ReadIni(editorIni(), section, "DefaultSource", "");
+        source = editor.read(section, "DefaultSource", "");
     return m_folder + source;
 }
 
 std::vector<PaletteFile::ListedEntry> PaletteFile::entries(int category) const {
+    const ini::IniSnapshot editor(editorIni());
+    // Each catalogue named by the category is read once, whatever number of
+    // its entries the category lists.
+    std::map<std::string, ini::IniSnapshot> catalogues;
     std::vector<ListedEntry> listed;
     const std::string section = categorySection(category);
-    const std::int16_t count =
-        paletteNumber(mdlINI::ReadIni(editorIni(), section, "Count", "-1"), -1);
+    const std::int16_t count = paletteNumber(editor.read(section, "Count", "-1"), -1);
     for (int k = 0; k <= count; ++k) {
-        const std::string catalogue = catalogueOf(section, k);
-        const std::string data =
-            mdlINI::ReadIni(editorIni(), section, "Data" + std::to_string(k), "");
+        const std::string data = editor.read(section, "Data" + std::to_string(k), "");
         if (data.empty())
             continue;
+        const std::string file = catalogueOf(editor, section, k);
+        auto catalogue = catalogues.find(file);
+        if (catalogue == catalogues.end())
+            catalogue = catalogues.emplace(file, ini::IniSnapshot(file)).first;
         listed.push_back(
-            {mdlINI::ReadIni(catalogue, data, "Name", "Unknown"), mdlMain::DigitsToNumber(data)});
+            {catalogue->second.read(data, "Name", "Unknown"), mdlMain::DigitsToNumber(data)});
     }
     return listed;
 }
 
 PaletteFile::EntryDetails PaletteFile::entry(int category, int k) const {
+    const ini::IniSnapshot editor(editorIni());
     EntryDetails details;
     const std::string section = categorySection(category);
-    details.level = paletteNumber(mdlINI::ReadIni(editorIni(), section, "Level", "0"), 0);
-    const std::string catalogue = catalogueOf(section, k);
-    const std::string data = mdlINI::ReadIni(editorIni(), section, "Data" + std::to_string(k), "");
+    details.level = paletteNumber(editor.read(section, "Level", "0"), 0);
+    const std::string data = editor.read(section, "Data" + std::to_string(k), "");
     if (data.empty())
         return details;
+    const ini::IniSnapshot catalogue(catalogueOf(editor, section, k));
     details.exists = true;
-    details.picture = mdlINI::ReadIni(catalogue, data, "FileName", "");
-    details.footprint = mdlINI::ReadIni(catalogue, data, "Block", "");
+    details.picture = catalogue.read(data, "FileName", "");
+    details.footprint = catalogue.read(data, "Block", "");
     return details;
 }
 

@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+namespace ini {
+class IniSnapshot;
+}
+
 namespace editor {
 
 class PaletteFile {
@@ -42,7 +46,8 @@ public:
 
 private:
     std::string editorIni() const { return m_folder + "editor.ini"; }
-    std::string catalogueOf(const std::string& section, int k) const;
+    std::string catalogueOf(const ini::IniSnapshot& editor, const std::string& section,
+                            int k) const;
 
     std::string m_folder;
 };

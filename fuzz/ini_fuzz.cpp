@@ -3,12 +3,14 @@
 // within memory, the answers must agree with one another: the lines of a file
 // cover it exactly, a read is never longer than a read can be, and for plain
 // names and values a write is read back as written and writing the same value
-// again changes nothing.
+// again changes nothing. A snapshot of the file answers every read as the
+// single read does.
 
 #include "fuzz/fuzz_support.h"
 
 #include "support/ini_document.h"
 #include "support/ini_lines.h"
+#include "support/ini_snapshot.h"
 #include "support/ini_text.h"
 
 #include <optional>
@@ -70,6 +72,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string read = ini::readValue(file, section, key, "\x01missing");
     if (read.size() > ini::kMaxReturned)
         fuzzing::fail("a read returned more than a read can");
+    const ini::IniSnapshot snapshot = ini::IniSnapshot::ofBytes(std::string(file));
+    if (snapshot.read(section, key, "\x01missing") != read)
+        fuzzing::fail("a snapshot answers otherwise than a single read");
+    // Sections and keys named in the file itself, the likelier to be found.
+    ini::LineReader reader(file);
+    ini::Line line;
+    std::string_view lastSection = section;
+    for (int asked = 0; asked < 16 && reader.next(line); ++asked) {
+        if (line.kind == ini::Line::Kind::Section)
+            lastSection = line.name;
+        else if (line.kind == ini::Line::Kind::Entry &&
+                 snapshot.read(lastSection, line.name, "d") !=
+                     ini::readValue(file, lastSection, line.name, "d"))
+            fuzzing::fail("a snapshot answers otherwise than a single read of a key of the file");
+    }
 
     const std::optional<std::string> after = ini::bytesAfterWrite(file, section, key, value);
     const std::optional<std::string> created =

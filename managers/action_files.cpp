@@ -1,7 +1,8 @@
 #include "managers/action_files.h"
 
 #include "managers/action_types.h"
-#include "managers/ini_snapshot.h"
+#include "managers/whole_number.h"
+#include "support/ini_snapshot.h"
 #include "support/mdl_main.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace managers {
 
 std::vector<std::string> readActionIndex(std::string_view indexFile) {
-    const IniSnapshot index(indexFile);
+    const ini::IniSnapshot index(indexFile);
     const std::optional<std::int32_t> count =
         wholeNumberIn(index.read("ACTIONS", "Count", "-1"), INT32_MIN, INT32_MAX);
     std::vector<std::string> names;
@@ -36,7 +37,7 @@ ActionFields readActionFields(std::string_view mapFolder, std::string_view name)
     ActionFields fields;
     if (!staysInMapFolder(name))
         return fields;
-    const IniSnapshot action(std::string(mapFolder) + std::string(name));
+    const ini::IniSnapshot action(std::string(mapFolder) + std::string(name));
     const std::int32_t last = std::min(
         wholeNumberIn(action.read("ACTION", "ActionCount", "0"), INT32_MIN, INT32_MAX).value_or(0),
         kMostSteps - 1);

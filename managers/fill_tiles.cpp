@@ -1,6 +1,7 @@
 #include "managers/fill_tiles.h"
 
-#include "managers/ini_snapshot.h"
+#include "managers/whole_number.h"
+#include "support/ini_snapshot.h"
 #include "support/mdl_main.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ std::string editorResourceFolder() {
 }
 
 std::vector<std::string> fillTileNames() {
-    const IniSnapshot catalogue(editorResourceFolder() + "level0.ini");
+    const ini::IniSnapshot catalogue(editorResourceFolder() + "level0.ini");
     const std::optional<std::int32_t> count =
         wholeNumberIn(catalogue.read("DATA", "Count", "-1"), INT16_MIN, INT16_MAX);
     std::vector<std::string> names;
