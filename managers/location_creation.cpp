@@ -1,9 +1,9 @@
 #include "managers/location_creation.h"
 
 #include "model/grid_file.h"
+#include "model/location_config.h"
 #include "model/location_files.h"
 #include "model/notes_file.h"
-#include "support/mdl_ini.h"
 
 namespace managers {
 
@@ -22,9 +22,8 @@ WriteFailure writeNewLocation(const NewLocationFiles& location, const model::Loc
     // Width and Height as typed; "Round" = "1" only for a location that is not round.
     const std::string configFile =
         model::locationFile(location.mapFolder, location.name, model::kConfigFile);
-    if (!mdlINI::WriteIniReporting(configFile, "CONFIG", "Width", location.widthText, ec) ||
-        !mdlINI::WriteIniReporting(configFile, "CONFIG", "Height", location.heightText, ec) ||
-        (!location.round && !mdlINI::WriteIniReporting(configFile, "CONFIG", "Round", "1", ec)))
+    if (!model::writeLocationConfig(configFile, location.widthText, location.heightText,
+                                    !location.round, ec))
         return writeFailure(configFile, ec);
     return {};
 }

@@ -26,16 +26,16 @@ WriteFailure createMap(const NewMap& map) {
 
     const std::string file =
         folder + map.name + "." + model::GetFileType(model::kMapDescriptionFile);
-    const std::pair<const char*, std::string> keys[] = {
+    // One save for all keys, so the description is never seen half written.
+    const std::string description = mdlMain::ReplaceAll(map.description, "\r\n", " ");
+    const mdlINI::IniValue values[] = {
         {"Resources", map.resources},
-        {"Description", mdlMain::ReplaceAll(map.description, "\r\n", " ")},
+        {"Description", description},
         {"Author", map.author},
         {"Contacts", map.contacts},
     };
-    for (const auto& [key, value] : keys) {
-        if (!mdlINI::WriteIniReporting(file, "CONFIG", key, value, ec))
-            return writeFailure(file, ec);
-    }
+    if (!mdlINI::WriteIniValues(file, "CONFIG", values, ec))
+        return writeFailure(file, ec);
     return {};
 }
 

@@ -83,11 +83,10 @@ ConfigReading readLocationConfig(std::string_view configFile) {
 }
 
 bool writeLocationConfig(std::string_view configFile, std::string_view width,
-                         std::string_view height, bool notRound) {
+                         std::string_view height, bool notRound, std::error_code& ec) {
     // One save for all keys: a configuration is never seen with only some of
     // them, since its presence is what makes a location exist.
     const mdlINI::IniValue values[] = {{"Width", width}, {"Height", height}, {"Round", "1"}};
-    std::error_code ec;
     return mdlINI::WriteIniValues(configFile, "CONFIG",
                                   std::span<const mdlINI::IniValue>(values, notRound ? 3 : 2), ec);
 }

@@ -43,8 +43,9 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 ConfigReading readLocationConfig(std::string_view configFile);
 
 // Writes a new location's configuration: Width and Height as typed, and
-// Round = "1" when the location is not round.
+// Round = "1" when the location is not round. False, with the reason in `ec`,
+// when the file could not be written.
 bool writeLocationConfig(std::string_view configFile, std::string_view width,
-                         std::string_view height, bool notRound);
+                         std::string_view height, bool notRound, std::error_code& ec);
 
 } // namespace model

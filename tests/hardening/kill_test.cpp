@@ -117,8 +117,8 @@ TEST_F(KillDuringSave, ACreatedLocationExistsOnlyWithAllItsFilesComplete) {
     const model::LocationFiles sample = model::locationFiles(hardening::kMap, "sample");
     std::string config;
     const microseconds creation = duration([&] {
-        ASSERT_TRUE(model::writeLocationConfig(sample.config, size, size, true));
         std::error_code ec;
+        ASSERT_TRUE(model::writeLocationConfig(sample.config, size, size, true, ec));
         ASSERT_TRUE(model::writeGridFile(sample.grid, hardening::seededGrid(side, 3), ec));
         ASSERT_TRUE(model::writeNotesFile(sample.notes, hardening::creationNotes(side), ec));
     });
@@ -149,7 +149,7 @@ TEST_F(KillDuringSave, ACreatedLocationExistsOnlyWithAllItsFilesComplete) {
         std::error_code ec;
         ASSERT_TRUE(model::writeGridFile(files.grid, hardening::seededGrid(side, 3), ec));
         ASSERT_TRUE(model::writeNotesFile(files.notes, hardening::creationNotes(side), ec));
-        ASSERT_TRUE(model::writeLocationConfig(files.config, size, size, true));
+        ASSERT_TRUE(model::writeLocationConfig(files.config, size, size, true, ec));
         EXPECT_EQ(hardening::leftovers(mapFolder()), std::vector<std::string>{});
         ASSERT_TRUE(isOneOf(fs::path(base).concat(".config"), {config}));
     }

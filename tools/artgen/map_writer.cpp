@@ -65,8 +65,8 @@ void writeLocation(const LocationPlan& plan) {
     if (!plan.notes.empty())
         writeBytes(notes, cp(plan.notes) + "\r\n");
     if (!model::writeLocationConfig(config, std::to_string(plan.cells->width()),
-                                    std::to_string(plan.cells->height()), !plan.round))
-        throw std::runtime_error("cannot write " + cp1251::toUtf8(config));
+                                    std::to_string(plan.cells->height()), !plan.round, ec))
+        throw std::runtime_error("cannot write " + cp1251::toUtf8(config) + ": " + ec.message());
     if (!plan.actions.empty())
         writeActions(plan);
 }

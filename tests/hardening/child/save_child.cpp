@@ -57,10 +57,8 @@ int createLocation(const std::string& name, std::int32_t side) {
         return fail("grid", ec);
     if (!model::writeNotesFile(files.notes, hardening::creationNotes(side), ec))
         return fail("notes", ec);
-    if (!model::writeLocationConfig(files.config, size, size, true)) {
-        std::fputs("configuration: not written\n", stderr);
-        return 1;
-    }
+    if (!model::writeLocationConfig(files.config, size, size, true, ec))
+        return fail("configuration", ec);
     return 0;
 }
 
