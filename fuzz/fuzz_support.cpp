@@ -36,15 +36,33 @@ ScratchWorld& ScratchWorld::instance() {
 }
 
 ScratchWorld::ScratchWorld() {
-    m_root = fs::temp_directory_path() / ("mapedit-fuzz-" + std::to_string(getpid()));
-    fs::remove_all(m_root);
+    m_process = fs::temp_directory_path() / ("mapedit-fuzz-" + std::to_string(getpid()));
+    m_root = m_process / "app";
+    fs::remove_all(m_process);
     fs::create_directories(m_root);
+    plantSecret();
     appfolder::setNative(m_root.string());
+}
+
+void ScratchWorld::plantSecret() {
+    // The sections and keys the palette, catalogue and action readers ask for.
+    const std::string value(kLeakedValue);
+    std::string ini;
+    for (const char* section :
+         {"SECRET", "DATA", "ACTION", "ACTIONS", "CATAGORIES", "CATEGORY-0", "CONFIG", "OBJ-0"}) {
+        ini += "[" + std::string(section) + "]\r\n";
+        for (const char* key : {"Name", "FileName", "MaskFileName", "Block", "Text", "Ok", "None",
+                                "ActionType", "A0", "Category0", "Data0", "Width", "Height"})
+            ini += std::string(key) + "=" + value + "\r\n";
+        ini += "Count=0\r\nActionCount=0\r\nDefaultSource=..\\outside\\secret\r\n";
+    }
+    fs::create_directories(m_process / "outside");
+    std::ofstream(m_process / "outside" / "secret", std::ios::binary) << ini;
 }
 
 ScratchWorld::~ScratchWorld() {
     std::error_code ec;
-    fs::remove_all(m_root, ec);
+    fs::remove_all(m_process, ec);
 }
 
 std::string ScratchWorld::text() const {

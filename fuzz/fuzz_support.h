@@ -21,8 +21,14 @@ inline constexpr std::string_view kPartSeparator = "\n--8<--\n";
 std::vector<std::string_view> splitParts(const std::uint8_t* data, std::size_t size,
                                          std::size_t maxParts);
 
+// Data planted next to the application folder, where no read may reach: an
+// INI file "..\\outside\\secret" (from the application folder) whose every
+// value a target may ask for is kLeakedValue.
+inline constexpr std::string_view kLeakedValue = "LEAKED-FROM-OUTSIDE";
+
 // A folder of this process below the temporary folder; it is the application
-// folder from the first call on and is removed when the process ends.
+// folder from the first call on and is removed, with the folder beside it
+// holding the planted secret, when the process ends.
 class ScratchWorld {
 public:
     static ScratchWorld& instance();
@@ -42,6 +48,8 @@ public:
 
 private:
     ScratchWorld();
+    void plantSecret();
+    std::filesystem::path m_process; // holds the application folder and "outside"
     std::filesystem::path m_root;
 };
 

@@ -148,11 +148,53 @@ def paths_seeds():
              b"..\\..\\etc\\passwd", b"Maps/../Resources/./level0.ini", b"Maps\\..\\..\\x",
              b"Maps\\\\Default//main.map", b"\\absolute\\name", b"C:\\Windows\\win.ini",
              b"Maps\\\xcb\xe5\xf1\\cave.config", b"Maps\\Default\\main\x00.config",
-             b"a" * 300 + b".map", (b"deep\\" * 60) + b"x", b"Maps\\Default\\*.config", b""]
+             b"a" * 300 + b".map", (b"deep\\" * 60) + b"x", b"Maps\\Default\\*.config", b"",
+             b"..\\outside\\secret", b"Maps\\..\\..\\OUTSIDE\\Secret"]
     for n, name in enumerate(names):
         corpus.add("name-%d" % n, joined(name, b"*.config"))
     corpus.add("split", joined(b"a\\b\\c.txt", b"\\"))
     corpus.add("pad", joined(b"7", b"x\x05"))
+
+
+# Where the planted file beside the scratch application folder lies, seen from
+# the resource folder and from the map folder.
+OUTSIDE_FROM_RESOURCES = b"..\\..\\outside\\secret"
+OUTSIDE_FROM_MAP = b"..\\..\\..\\outside\\secret"
+
+
+def palette_seeds():
+    corpus = Corpus("palette")
+    resources = os.path.join(DATA, "Resources")
+    corpus.add("world", joined(read(resources, "editor.ini"), read(resources, "level0.ini"),
+                               read(resources, "level1.ini")))
+    editor = (b"[CATAGORIES]\r\nCount=1\r\nCategory0=ground\r\n"
+              b"[CATEGORY-0]\r\nCount=2\r\nLevel=0\r\nDefaultSource=level0.ini\r\n"
+              b"Data0=OBJ-0\r\nData1=OBJ-1\r\nSource2=extra.ini\r\nData2=OBJ-0\r\n"
+              b"[CATEGORY-1]\r\nCount=1\r\nLevel=1\r\nDefaultSource=level1.ini\r\n"
+              b"Data0=OBJ-0\r\nSource1=" + OUTSIDE_FROM_RESOURCES + b"\r\nData1=SECRET\r\n")
+    objects = (b"[DATA]\r\nCount=0\r\n[OBJ-0]\r\nName=well\r\nFileName=p.bmp\r\n"
+               b"Block= 010 ,111, 0 1 \r\n")
+    corpus.add("two-categories", joined(editor, b"[OBJ-0]\r\nName=grass\r\n", objects,
+                                        b"[OBJ-0]\r\nName=extra\r\nBlock=1,,1\r\n"))
+    corpus.add("huge-count", joined(b"[CATAGORIES]\r\nCount=2000000000\r\n"
+                                    b"[CATEGORY-0]\r\nCount=32767\r\nDefaultSource=level0.ini\r\n"))
+    corpus.add("no-categories", joined(b"[CATAGORIES]\r\nCount=-1\r\n"))
+
+
+def actions_seeds():
+    corpus = Corpus("actions")
+    folder = os.path.join(DATA, "Maps", "Default")
+    corpus.add("world", joined(read(folder, "main.actl"), read(folder, "main_chest"),
+                               read(folder, "main_welcome")))
+    index = b"[ACTIONS]\r\nCount=4\r\nA0=act_a\r\nA1=act_b\r\nA2=" + OUTSIDE_FROM_MAP + (
+        b"\r\nA3=..\r\nA4=act_b\r\n")
+    steps = (b"[ACTION]\r\nActionCount=2\r\nActionType=tell\r\nText=one/ntwo\r\nType=3\r\n"
+             b"ActionType1=question\r\nText1=why?\r\nOk1=act_a\r\nNone1=act_b\r\n"
+             b"ActionType2=teleport\r\n")
+    corpus.add("steps", joined(index, steps, b"[ACTION]\r\nActionCount=65534\r\n"))
+    corpus.add("huge-count", joined(b"[ACTIONS]\r\nCount=2000000000\r\n"))
+    corpus.add("odd-type", joined(b"[ACTIONS]\r\nCount=0\r\nA0=act_a\r\n",
+                                  b"[ACTION]\r\nActionType=TELL\r\nType=x\r\nText=\"/n\"\r\n"))
 
 
 if __name__ == "__main__":
@@ -161,3 +203,5 @@ if __name__ == "__main__":
     catalogue_seeds()
     picture_seeds()
     paths_seeds()
+    palette_seeds()
+    actions_seeds()

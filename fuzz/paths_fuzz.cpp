@@ -74,7 +74,9 @@ void checkBoundary(const std::string& name, std::string_view pattern) {
     fsys::isFolder(text);
     fsys::fileSize(text, ec);
     std::string bytes;
-    fsys::readWholeFile(text, bytes, ec, 1 << 16);
+    if (fsys::readWholeFile(text, bytes, ec, 1 << 16) &&
+        bytes.find(fuzzing::kLeakedValue) != std::string::npos)
+        fuzzing::fail("a name read the planted file outside the application folder");
     fsys::listFolder(text, pattern, fsys::EntryKind::Files, ec);
     std::string exists = text;
     mdlMain::FileExists(exists);

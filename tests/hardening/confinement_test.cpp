@@ -6,6 +6,8 @@
 
 #include "canvas/resource_catalogues.h"
 #include "canvas/resource_folder.h"
+#include "editor/palette_file.h"
+#include "managers/action_files.h"
 #include "model/grid_file.h"
 #include "model/location_files.h"
 #include "model/location_loader.h"
@@ -176,6 +178,37 @@ TEST_F(OutsideFiles, ACatalogueFileNameCannotReachAPictureOutside) {
     canvas::ResourceCatalogues catalogues;
     const canvas::ResourceLoadResult inside = catalogues.LoadResources(resourcesPath);
     EXPECT_TRUE(inside.ok) << inside.message();
+}
+
+TEST_F(OutsideFiles, PaletteSourcesAndActionNamesReadNothingOutside) {
+    outer.write("secret.ini", "[S]\r\nName=secret\r\nFileName=secret.bmp\r\nBlock=111\r\n"
+                              "[ACTIONS]\r\nCount=0\r\nA0=secret\r\n"
+                              "[ACTION]\r\nActionType=tell\r\nText=secret\r\n");
+    outer.write("app/Resources/editor.ini",
+                "[CATAGORIES]\r\nCount=0\r\nCategory0=c\r\n[CATEGORY-0]\r\nCount=1\r\n"
+                "Source0=..\\..\\secret.ini\r\nData0=S\r\nSource1=../../secret.ini\r\nData1=S\r\n");
+    const editor::PaletteFile palette(app + "Resources\\");
+    const auto entries = palette.entries(0);
+    ASSERT_EQ(entries.size(), 2u);
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(entries[k].name, "Unknown");
+        const editor::PaletteFile::EntryDetails details = palette.entry(0, k);
+        EXPECT_TRUE(details.exists);
+        EXPECT_EQ(details.picture, "");
+        EXPECT_EQ(details.footprint, "");
+    }
+
+    // An index named through a location name with "..", and action names that
+    // climb out of the map folder or name a file elsewhere.
+    const std::string mapFolder = app + "Maps\\Default\\";
+    EXPECT_EQ(managers::readActionIndex(mapFolder + "..\\..\\..\\secret.ini"),
+              std::vector<std::string>{});
+    for (const std::string& name :
+         {std::string("..\\..\\..\\secret.ini"), std::string("../../../secret.ini"),
+          app + "..\\secret.ini", std::string("..")}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(managers::readActionFields(mapFolder, name).tellText, "");
+    }
 }
 
 } // namespace
