@@ -9,26 +9,17 @@
 #include "fuzz/fuzz_support.h"
 
 #include "managers/action_files.h"
-#include "support/ini_text.h"
 
 namespace {
 
 constexpr std::size_t kActionsRead = 16;
 
-void checkText(const std::string& text, const char* what) {
-    // "/n" becomes CR LF: the text keeps the length of the value read.
-    if (text.size() > ini::kMaxReturned)
-        fuzzing::fail(std::string(what) + " is longer than a read can return");
-    if (text.find(fuzzing::kLeakedValue) != std::string::npos)
-        fuzzing::fail(std::string(what) + " was read from the planted file outside");
-}
-
 void checkAction(const std::string& mapFolder, const std::string& name) {
     const managers::ActionFields fields = managers::readActionFields(mapFolder, name);
-    checkText(fields.tellText, "a tell text");
-    checkText(fields.questionText, "a question text");
-    checkText(fields.questionOk, "a question's Ok");
-    checkText(fields.questionNone, "a question's None");
+    fuzzing::checkReadText(fields.tellText, "a tell text");
+    fuzzing::checkReadText(fields.questionText, "a question text");
+    fuzzing::checkReadText(fields.questionOk, "a question's Ok");
+    fuzzing::checkReadText(fields.questionNone, "a question's None");
     if (!managers::staysInMapFolder(name) &&
         (!fields.tellText.empty() || !fields.questionText.empty() || !fields.questionOk.empty() ||
          !fields.questionNone.empty() || fields.tellStyle != 0))
@@ -38,6 +29,8 @@ void checkAction(const std::string& mapFolder, const std::string& name) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (fuzzing::holdsLeakedValue(data, size))
+        return 0;
     auto& world = fuzzing::ScratchWorld::instance();
     world.clear();
     const auto parts = fuzzing::splitParts(data, size, 3);
@@ -50,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (names.size() > static_cast<std::size_t>(managers::kMostActions))
         fuzzing::fail("more actions listed than a cell's Doors value can name");
     for (const std::string& name : names)
-        checkText(name, "an action name");
+        fuzzing::checkReadText(name, "an action name");
     for (std::size_t i = 0; i < names.size() && i < kActionsRead; ++i)
         checkAction(mapFolder, names[i]);
     return 0;

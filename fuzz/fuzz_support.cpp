@@ -2,6 +2,7 @@
 
 #include "support/application_folder.h"
 #include "support/file_system.h"
+#include "support/ini_text.h"
 
 #include <QGuiApplication>
 
@@ -92,6 +93,18 @@ void ensureGuiApplication() {
     static char name[] = "mapedit-fuzz";
     static char* argv[] = {name, nullptr};
     static QGuiApplication application(argc, argv);
+}
+
+bool holdsLeakedValue(const std::uint8_t* data, std::size_t size) {
+    return std::string_view(reinterpret_cast<const char*>(data), size).find(kLeakedValue) !=
+           std::string_view::npos;
+}
+
+void checkReadText(std::string_view text, const char* what) {
+    if (text.size() > ini::kMaxReturned)
+        fail(std::string(what) + " is longer than a read can return");
+    if (text.find(kLeakedValue) != std::string_view::npos)
+        fail(std::string(what) + " was read from the planted file outside");
 }
 
 void fail(const std::string& what) {

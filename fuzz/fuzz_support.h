@@ -56,6 +56,14 @@ private:
 // Creates the toolkit's application object once (offscreen).
 void ensureGuiApplication();
 
+// Whether an input holds the planted value itself: its reads prove nothing
+// about the planted file, so the targets that look for it skip such inputs.
+bool holdsLeakedValue(const std::uint8_t* data, std::size_t size);
+
+// Fails when a text read from an INI file is longer than a read can return,
+// or holds the planted value from outside the application folder.
+void checkReadText(std::string_view text, const char* what);
+
 // Stops the run as a finding, naming what broke.
 [[noreturn]] void fail(const std::string& what);
 

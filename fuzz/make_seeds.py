@@ -76,6 +76,8 @@ def location_seeds():
     corpus.add("not-a-number", joined(b"[CONFIG]\r\nWidth=12x\r\nHeight=2\r\n", b"\x00" * 16))
     corpus.add("huge", joined(b"[CONFIG]\r\nWidth=100000\r\nHeight=100000\r\n", b"\x00" * 16))
     corpus.add("zero-width", joined(b"[CONFIG]\r\nWidth=0\r\nHeight=5\r\n", b""))
+    corpus.add("rows-beyond-32-bits", joined(b"[CONFIG]\r\nWidth=0\r\nHeight=2147483647\r\n", b""))
+    corpus.add("most-rows", joined(b"[CONFIG]\r\nWidth=0\r\nHeight=2147483646\r\n", b"\x07"))
 
 
 def picture_files():

@@ -41,16 +41,26 @@ std::uint64_t countNonZeroPairs(const unsigned char* data, std::size_t size) {
     return n;
 }
 
+// Bytes of one row of the six layers together.
+std::size_t recordBytesOf(const LocationGrid& grid) {
+    std::size_t bytes = 0;
+    for (Layer layer : kFileLayerOrder)
+        bytes += grid.rowBytes(layer);
+    return bytes;
+}
+
 } // namespace
 
 bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesRead,
                      std::error_code& ec) {
     bytesRead = 0;
-    const std::int32_t rows = grid.rowCount(Layer::Earths);
+    // Rows without cells hold nothing to read, however many there are.
+    const std::int32_t rows = recordBytesOf(grid) == 0 ? 0 : grid.rowCount(Layer::Earths);
+    std::int32_t last = 0;
     std::vector<fsys::Slice> slices;
     slices.reserve(static_cast<std::size_t>(kRowsPerBatch) * kFileLayerOrder.size());
-    for (std::int32_t first = 0; first < rows; first += kRowsPerBatch) {
-        const std::int32_t last = std::min(rows, first + kRowsPerBatch);
+    for (std::int32_t first = 0; first < rows; first = last) {
+        last = first + std::min(rows - first, kRowsPerBatch);
         slices.clear();
         std::size_t wanted = 0;
         for (std::int32_t y = first; y < last; ++y) {
@@ -70,7 +80,7 @@ bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesR
 }
 
 bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec) {
-    const std::int32_t rows = grid.rowCount(Layer::Earths);
+    std::int32_t rows = grid.rowCount(Layer::Earths);
     for (Layer layer : kFileLayerOrder) {
         if (grid.rowCount(layer) != rows) {
             ec = std::make_error_code(std::errc::invalid_argument);
@@ -78,15 +88,16 @@ bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::err
         }
     }
     fsys::CrashSafeWriter file;
-    std::uint64_t gridBytes = 0;
-    for (Layer layer : kFileLayerOrder)
-        gridBytes += static_cast<std::uint64_t>(rows) * grid.rowBytes(layer);
+    const std::uint64_t gridBytes = static_cast<std::uint64_t>(rows) * recordBytesOf(grid);
     if (!file.begin(gridFile, ec) || !file.reserve(std::max(gridBytes, file.oldSize()), ec))
         return false;
+    if (gridBytes == 0)
+        rows = 0; // rows without cells hold nothing to write, however many there are
+    std::int32_t last = 0;
     std::vector<fsys::ConstSlice> slices;
     slices.reserve(static_cast<std::size_t>(kRowsPerBatch) * kFileLayerOrder.size());
-    for (std::int32_t first = 0; first < rows; first += kRowsPerBatch) {
-        const std::int32_t last = std::min(rows, first + kRowsPerBatch);
+    for (std::int32_t first = 0; first < rows; first = last) {
+        last = first + std::min(rows - first, kRowsPerBatch);
         slices.clear();
         for (std::int32_t y = first; y < last; ++y) {
             for (Layer layer : kFileLayerOrder)

@@ -58,7 +58,8 @@ const char* layerName(Layer layer) {
 }
 
 std::int64_t LocationGrid::gridBytes(std::int64_t width, std::int64_t height) {
-    if (width < 0 || height < 0)
+    // The row count, height + 1, must itself be a 32-bit number.
+    if (width < 0 || height < 0 || height >= std::numeric_limits<std::int32_t>::max())
         return -1;
     const std::int64_t rows = height + 1;
     const std::int64_t record = 8 * width;
@@ -89,6 +90,10 @@ void LocationGrid::CreatMap(std::uint8_t btEarth) {
     }
     if (static_cast<std::int64_t>(width) * 2 > std::numeric_limits<std::int32_t>::max()) {
         m_errorMessage = "Overflow: a row of " + std::to_string(width) + " two-byte cells";
+        return;
+    }
+    if (height == std::numeric_limits<std::int32_t>::max()) {
+        m_errorMessage = "Overflow: " + std::to_string(height) + " + 1 rows";
         return;
     }
     const std::int64_t bytes = gridBytes(width, height);
@@ -173,7 +178,7 @@ bool LocationGrid::isComplete() const {
         return false;
     for (Layer layer : kAllLayers) {
         const LayerData& data = m_layers[index(layer)];
-        if (data.rows != m_mapHeight + 1 ||
+        if (data.rows != std::int64_t{m_mapHeight} + 1 ||
             data.rowBytes != static_cast<std::size_t>(m_mapWidth) *
                                  static_cast<std::size_t>(bytesPerCell(layer)))
             return false;

@@ -53,7 +53,8 @@ public:
     void setMapHeight(std::int32_t height) { m_mapHeight = height; }
 
     // Bytes the six layers of a width x (height + 1) grid take; -1 when the
-    // size is negative or the number would not fit 64 bits.
+    // size is negative, the row count height + 1 would not fit 32 bits, or
+    // the number would not fit 64 bits.
     static std::int64_t gridBytes(std::int64_t width, std::int64_t height);
     // The largest grid CreatMap builds: the machine's physical memory unless a
     // test sets another limit (0 restores the default).

@@ -1,6 +1,7 @@
 // Location files that are not what their names promise: each is refused with
 // a message naming what is wrong, and nothing of the location changes.
 
+#include "model/grid_file.h"
 #include "model/location_fixture.h"
 #include "model/location_loader.h"
 #include "support/cp1251.h"
@@ -58,6 +59,36 @@ TEST(HostileLocationFiles, TheCommandLineToolNamesAnOversizedConfiguration) {
         MAPEDIT_CLI, {"info", "--root", world.root().path().string(), "--map", "M"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(mentions(result.err, "cannot be read: File too large")) << result.err;
+}
+
+// A location without columns takes no memory however many rows it claims, but
+// its row count must still be a 32-bit number, and its rows cost no time.
+TEST(HostileLocationFiles, RowsWithoutCellsCostNeitherMemoryNorTime) {
+    testing_support::WorldFolder world;
+    world.writeGrid("M", "main", std::string(16, '\x07'));
+    world.writeConfig("M", "main", 0, 2147483647);
+    model::LocationGrid grid;
+    Messages messages;
+    EXPECT_EQ(model::LoadMap(grid, "M", "main", messages), model::LoadOutcome::Refused);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_TRUE(mentions(messages.texts[0], "Height = 2147483647 слишком велика"))
+        << messages.texts[0];
+    EXPECT_EQ(messages.events, 0);
+
+    grid.setMapWidth(0);
+    grid.setMapHeight(2147483647);
+    grid.CreatMap(0);
+    EXPECT_NE(grid.ErrorMessage().find("Overflow"), std::string::npos) << grid.ErrorMessage();
+
+    // One row fewer loads at once, and saving it leaves the file's bytes.
+    world.writeConfig("M", "main", 0, 2147483646);
+    Messages loaded;
+    EXPECT_EQ(model::LoadMap(grid, "M", "main", loaded), model::LoadOutcome::Loaded);
+    EXPECT_EQ(grid.rowCount(model::Layer::Guards), 2147483647);
+    std::error_code ec;
+    ASSERT_TRUE(model::writeGridFile(world.root().text() + "Maps\\M\\main.map", grid, ec))
+        << ec.message();
+    EXPECT_EQ(world.readGrid("M", "main"), std::string(16, '\x07'));
 }
 
 } // namespace
