@@ -32,11 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fuzzing::holdsLeakedValue(data, size))
         return 0;
     auto& world = fuzzing::ScratchWorld::instance();
-    world.clear();
-    const auto parts = fuzzing::splitParts(data, size, 3);
-    world.write("Maps/Default/main.actl", parts[0]);
-    world.write("Maps/Default/act_a", parts[1]);
-    world.write("Maps/Default/act_b", parts[2]);
+    world.writeInput(data, size,
+                     {"Maps/Default/main.actl", "Maps/Default/act_a", "Maps/Default/act_b"});
 
     const std::string mapFolder = world.text() + "Maps\\Default\\";
     const std::vector<std::string> names = managers::readActionIndex(mapFolder + "main.actl");

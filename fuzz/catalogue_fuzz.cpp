@@ -53,12 +53,9 @@ void draw(const canvas::ResourceCatalogues& catalogues) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzing::ensureGuiApplication();
     auto& world = fuzzing::ScratchWorld::instance();
-    world.clear();
-    const auto parts = fuzzing::splitParts(data, size, 6);
-    world.write("Resources/level0.ini", parts[0]);
-    world.write("Resources/level1.ini", parts[1]);
-    for (std::size_t i = 0; i < 4; ++i)
-        world.write("Resources/p" + std::to_string(i) + ".bmp", parts[2 + i]);
+    world.writeInput(data, size,
+                     {"Resources/level0.ini", "Resources/level1.ini", "Resources/p0.bmp",
+                      "Resources/p1.bmp", "Resources/p2.bmp", "Resources/p3.bmp"});
 
     canvas::ResourceCatalogues catalogues;
     std::string resourcesPath = "Resources";

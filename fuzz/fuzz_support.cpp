@@ -75,6 +75,15 @@ void ScratchWorld::clear() {
         fs::remove_all(entry.path());
 }
 
+void ScratchWorld::writeInput(const std::uint8_t* data, std::size_t size,
+                              std::initializer_list<std::string_view> names) {
+    clear();
+    const auto parts = splitParts(data, size, names.size());
+    std::size_t i = 0;
+    for (std::string_view name : names)
+        write(name, parts[i++]);
+}
+
 void ScratchWorld::write(std::string_view relative, std::string_view bytes) {
     const fs::path file = m_root / fs::path(std::string(relative));
     fs::create_directories(file.parent_path());

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,11 @@ public:
 
     // Removes everything below the folder.
     void clear();
+    // Empties the folder and writes the input's parts (see splitParts) as the
+    // files `names`, one part each, in order.
+    void writeInput(const std::uint8_t* data, std::size_t size,
+                    std::initializer_list<std::string_view> names);
+
     // Writes a file below the folder ("/"-separated), creating its folders.
     // Written plainly: the targets test reading, and a save per input would
     // slow them down without testing anything more.

@@ -71,10 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool limited = (model::LocationGrid::setMaxGridBytes(kGridLimit), true);
     (void)limited;
     auto& world = fuzzing::ScratchWorld::instance();
-    world.clear();
-    const auto parts = fuzzing::splitParts(data, size, 2);
-    world.write("Maps/F/main.config", parts[0]);
-    world.write("Maps/F/main.map", parts[1]);
+    world.writeInput(data, size, {"Maps/F/main.config", "Maps/F/main.map"});
 
     model::LocationGrid grid;
     Listener listener;

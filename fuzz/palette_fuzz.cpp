@@ -51,12 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fuzzing::holdsLeakedValue(data, size))
         return 0;
     auto& world = fuzzing::ScratchWorld::instance();
-    world.clear();
-    const auto parts = fuzzing::splitParts(data, size, 4);
-    world.write("Resources/editor.ini", parts[0]);
-    world.write("Resources/level0.ini", parts[1]);
-    world.write("Resources/level1.ini", parts[2]);
-    world.write("Resources/extra.ini", parts[3]);
+    world.writeInput(data, size,
+                     {"Resources/editor.ini", "Resources/level0.ini", "Resources/level1.ini",
+                      "Resources/extra.ini"});
 
     const editor::PaletteFile palette(world.text() + "Resources\\");
     const std::vector<std::string> categories = palette.categoryNames();
