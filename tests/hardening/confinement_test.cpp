@@ -3,6 +3,7 @@
 // application folder, however many ".." they hold.
 
 #include "hardening/leftovers.h"
+#include "hardening/load_messages.h"
 
 #include "canvas/resource_catalogues.h"
 #include "canvas/resource_folder.h"
@@ -78,18 +79,6 @@ protected:
     std::string app;
 };
 
-class RecordingListener : public model::LoadListener {
-public:
-    void showMessage(model::MessageIcon, const std::string&, const std::string& text) override {
-        messages.push_back(text);
-    }
-    void locationNameChanged(const std::string&) override { ++events; }
-    void mapLoaded() override { ++events; }
-    void redrawRequested() override {}
-    std::vector<std::string> messages;
-    int events = 0;
-};
-
 TEST_F(OutsideFiles, TheBoundaryRefusesEveryPathThatClimbsOutOfTheApplicationFolder) {
     const std::vector<std::string> before = outsideEntries();
     for (const std::string& climbing :
@@ -131,7 +120,7 @@ TEST_F(OutsideFiles, ClimbingThatStaysInsideAndPathsElsewhereAreLeftAlone) {
 
 TEST_F(OutsideFiles, ALocationOrMapNameWithDotsNeitherLoadsNorSavesOutside) {
     model::LocationGrid grid;
-    RecordingListener listener;
+    hardening::LoadMessages listener;
     ASSERT_EQ(model::LoadMap(grid, "Default", "main", listener), model::LoadOutcome::Loaded);
     const std::vector<std::string> before = outsideEntries();
     for (const auto& [map, name] :
@@ -139,12 +128,12 @@ TEST_F(OutsideFiles, ALocationOrMapNameWithDotsNeitherLoadsNorSavesOutside) {
                                                           {"..\\..\\outside", "main"},
                                                           {"Default/../../../outside", "main"}}) {
         SCOPED_TRACE(map + " / " + name);
-        listener.messages.clear();
+        listener.texts.clear();
         listener.events = 0;
         EXPECT_EQ(model::LoadMap(grid, map, name, listener), model::LoadOutcome::Refused);
-        ASSERT_EQ(listener.messages.size(), 1u);
-        EXPECT_NE(listener.messages[0].find("outside the application folder"), std::string::npos)
-            << listener.messages[0];
+        ASSERT_EQ(listener.texts.size(), 1u);
+        EXPECT_NE(listener.texts[0].find("outside the application folder"), std::string::npos)
+            << listener.texts[0];
         EXPECT_EQ(listener.events, 0) << "nothing changed";
         EXPECT_EQ(grid.MapWidth(), 2);
 

@@ -1,10 +1,11 @@
 // Location files that are not what their names promise: each is refused with
 // a message naming what is wrong, and nothing of the location changes.
 
+#include "hardening/load_messages.h"
+
 #include "model/grid_file.h"
 #include "model/location_fixture.h"
 #include "model/location_loader.h"
-#include "support/cp1251.h"
 #include "test_support/process.h"
 
 #include <filesystem>
@@ -15,21 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Messages : public model::LoadListener {
-public:
-    void showMessage(model::MessageIcon icon, const std::string&,
-                     const std::string& text) override {
-        icons.push_back(icon);
-        texts.push_back(cp1251::toUtf8(text));
-    }
-    void locationNameChanged(const std::string&) override { ++events; }
-    void mapLoaded() override { ++events; }
-    void redrawRequested() override {}
-    std::vector<model::MessageIcon> icons;
-    std::vector<std::string> texts;
-    int events = 0;
-};
-
 bool mentions(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -39,7 +25,7 @@ TEST(HostileLocationFiles, AConfigurationThatCannotBeReadIsRefusedWithItsReason)
     fs::create_directories(world.root().path() / "Maps/M/main.config");
     world.writeGrid("M", "main", std::string(16, '\0'));
     model::LocationGrid grid;
-    Messages messages;
+    hardening::LoadMessages messages;
     EXPECT_EQ(model::LoadMap(grid, "M", "main", messages), model::LoadOutcome::Refused);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.icons[0], model::MessageIcon::Critical);
@@ -68,7 +54,7 @@ TEST(HostileLocationFiles, RowsWithoutCellsCostNeitherMemoryNorTime) {
     world.writeGrid("M", "main", std::string(16, '\x07'));
     world.writeConfig("M", "main", 0, 2147483647);
     model::LocationGrid grid;
-    Messages messages;
+    hardening::LoadMessages messages;
     EXPECT_EQ(model::LoadMap(grid, "M", "main", messages), model::LoadOutcome::Refused);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(mentions(messages.texts[0], "Height = 2147483647 слишком велика"))
@@ -82,7 +68,7 @@ TEST(HostileLocationFiles, RowsWithoutCellsCostNeitherMemoryNorTime) {
 
     // One row fewer loads at once, and saving it leaves the file's bytes.
     world.writeConfig("M", "main", 0, 2147483646);
-    Messages loaded;
+    hardening::LoadMessages loaded;
     EXPECT_EQ(model::LoadMap(grid, "M", "main", loaded), model::LoadOutcome::Loaded);
     EXPECT_EQ(grid.rowCount(model::Layer::Guards), 2147483647);
     std::error_code ec;

@@ -1,6 +1,8 @@
 // Files that ask for far more memory or time than any real one: each is
 // refused with a message saying so, before the memory is taken.
 
+#include "hardening/load_messages.h"
+
 #include "canvas/picture_file.h"
 #include "canvas/resource_catalogues.h"
 #include "canvas/resource_folder.h"
@@ -204,18 +206,6 @@ TEST(ResourceLimits, ACatalogueCountOfTwoBillionIsRefusedBeforeAnyEntryIsMade) {
     EXPECT_LE(peakMegabytes() - before, kAllowedGrowthMb);
 }
 
-class QuietListener : public model::LoadListener {
-public:
-    void showMessage(model::MessageIcon, const std::string&, const std::string& text) override {
-        messages.push_back(text);
-    }
-    void locationNameChanged(const std::string&) override { ++events; }
-    void mapLoaded() override { ++events; }
-    void redrawRequested() override {}
-    std::vector<std::string> messages;
-    int events = 0;
-};
-
 TEST(ResourceLimits, AConfigurationAskingForAHundredThousandSquaredIsRefused) {
     if (static_cast<std::uint64_t>(model::LocationGrid::gridBytes(100000, 100000)) <=
         model::LocationGrid::maxGridBytes())
@@ -225,12 +215,12 @@ TEST(ResourceLimits, AConfigurationAskingForAHundredThousandSquaredIsRefused) {
     world.writeConfig("Big", "main", 100000, 100000);
     world.writeGrid("Big", "main", std::string(64, '\0'));
     model::LocationGrid grid;
-    QuietListener listener;
+    hardening::LoadMessages listener;
     EXPECT_EQ(model::LoadMap(grid, "Big", "main", listener), model::LoadOutcome::Refused);
-    ASSERT_EQ(listener.messages.size(), 1u);
-    EXPECT_TRUE(mentions(listener.messages[0], "Width = 100000, Height = 100000"))
-        << listener.messages[0];
-    EXPECT_TRUE(mentions(listener.messages[0], ru("слишком велика")));
+    ASSERT_EQ(listener.texts.size(), 1u);
+    EXPECT_TRUE(mentions(listener.texts[0], "Width = 100000, Height = 100000"))
+        << listener.texts[0];
+    EXPECT_TRUE(mentions(listener.texts[0], "слишком велика"));
     EXPECT_EQ(listener.events, 0);
     EXPECT_LE(peakMegabytes() - before, kAllowedGrowthMb);
 }
@@ -258,11 +248,11 @@ TEST(ResourceLimits, AnIniFileOfFiveHundredMegabytesIsNeitherReadNorRewritten) {
               std::uint64_t{500} << 20);
 
     model::LocationGrid grid;
-    QuietListener listener;
+    hardening::LoadMessages listener;
     EXPECT_EQ(model::LoadMap(grid, "Big", "main", listener), model::LoadOutcome::Refused);
-    ASSERT_EQ(listener.messages.size(), 1u);
-    EXPECT_TRUE(mentions(listener.messages[0], ru("слишком велик"))) << listener.messages[0];
-    EXPECT_TRUE(mentions(listener.messages[0], std::to_string(std::uint64_t{500} << 20)));
+    ASSERT_EQ(listener.texts.size(), 1u);
+    EXPECT_TRUE(mentions(listener.texts[0], "слишком велик")) << listener.texts[0];
+    EXPECT_TRUE(mentions(listener.texts[0], std::to_string(std::uint64_t{500} << 20)));
     EXPECT_EQ(listener.events, 0);
 
     // The same file as a catalogue.
