@@ -2,7 +2,9 @@
 // it; the optional arguments open a map and a location at once, name another
 // application folder, or write a picture of the window and quit.
 
+#include "canvas/picture_format.h"
 #include "canvas/world_canvas.h"
+#include "editor/editor_application.h"
 #include "editor/frm_main.h"
 #include "support/application_folder.h"
 #include "support/cp1251.h"
@@ -14,9 +16,10 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    EditorApplication app(argc, argv);
+    // No display name: the toolkit would append it to every window title the
+    // desktop shows, and the titles are the program's own texts.
     QApplication::setApplicationName("mapeditor");
-    QApplication::setApplicationDisplayName("Редактор карт");
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Редактор карт: локации, земля, объекты, действия.");
@@ -42,8 +45,14 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
-        QTimer::singleShot(0, &window, [&window, file] {
-            const bool saved = window.grab().save(file, "PNG");
+        const char* format = canvas::pictureFormatFor(file.toStdString());
+        if (!format) {
+            std::fprintf(stderr, "mapeditor: cannot write %s: unknown picture format (use %s)\n",
+                         file.toLocal8Bit().constData(), canvas::kPictureExtensions);
+            return 1;
+        }
+        QTimer::singleShot(0, &window, [&window, file, format] {
+            const bool saved = window.grab().save(file, format);
             if (!saved)
                 std::fprintf(stderr, "mapeditor: cannot write %s\n",
                              file.toLocal8Bit().constData());

@@ -18,20 +18,12 @@ constexpr int kOverhang = 2;
 // Labels are kept for this many numbers at most, then made again.
 constexpr std::size_t kMaxKeptLabels = 8192;
 
-void blendRow(std::uint32_t* dst, const uchar* coverage, int count, QRgb colour) {
-    const std::uint32_t r = qRed(colour);
-    const std::uint32_t g = qGreen(colour);
-    const std::uint32_t b = qBlue(colour);
+// A pixel is either part of a stroke (at least half covered) and takes the
+// label's colour, or stays as it was.
+void printRow(std::uint32_t* dst, const uchar* coverage, int count, QRgb colour) {
     for (int i = 0; i < count; ++i) {
-        const std::uint32_t a = coverage[i];
-        if (a == 0)
-            continue;
-        const std::uint32_t d = dst[i];
-        const std::uint32_t keep = 255 - a;
-        const std::uint32_t nr = (r * a + ((d >> 16) & 0xFF) * keep + 127) / 255;
-        const std::uint32_t ng = (g * a + ((d >> 8) & 0xFF) * keep + 127) / 255;
-        const std::uint32_t nb = (b * a + (d & 0xFF) * keep + 127) / 255;
-        dst[i] = 0xFF000000u | (nr << 16) | (ng << 8) | nb;
+        if (coverage[i] >= 128)
+            dst[i] = 0xFF000000u | colour;
     }
 }
 
@@ -41,6 +33,10 @@ CoordinateLabels::CoordinateLabels() {
     m_font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     m_font.setPixelSize(kFontPixelSize);
     m_font.setStyleHint(QFont::SansSerif);
+    // Small labels are drawn without smoothing, so every stroke pixel has the
+    // label's exact colour.
+    m_font.setStyleStrategy(QFont::NoAntialias);
+    m_font.setHintingPreference(QFont::PreferFullHinting);
     const QFontMetrics metrics(m_font);
     m_lineHeight = metrics.height();
     m_blankWidth = metrics.horizontalAdvance(QLatin1Char(' '));
@@ -88,7 +84,7 @@ void CoordinateLabels::print(const PixelRows& surface, std::int32_t number, int 
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const uchar* coverage = text.coverage.constScanLine(y - top) + (area.left() - left);
         std::uint32_t* row = surface.row(y) + area.left();
-        blendRow(row, coverage, area.width(), colour);
+        printRow(row, coverage, area.width(), colour);
     }
 }
 

@@ -9,16 +9,9 @@
 
 namespace {
 
-frmFullScreen::ScreenSize& screenSizeSource() {
-    static frmFullScreen::ScreenSize source;
+frmFullScreen::ScreenArea& screenAreaSource() {
+    static frmFullScreen::ScreenArea source;
     return source;
-}
-
-QSize currentScreenSize(QWidget* owner) {
-    if (screenSizeSource())
-        return screenSizeSource()();
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
 }
 
 // Cells that cover `pixels`: the nearest whole number, halves to the even one.
@@ -30,8 +23,24 @@ std::int32_t cellsToCover(int pixels, std::int32_t cellSize) {
 
 } // namespace
 
-void frmFullScreen::setScreenSize(ScreenSize screenSize) {
-    screenSizeSource() = std::move(screenSize);
+void frmFullScreen::setScreenArea(ScreenArea screenArea) {
+    screenAreaSource() = std::move(screenArea);
+}
+
+QRect frmFullScreen::screenArea(const QWidget* owner) {
+    if (screenAreaSource())
+        return screenAreaSource()(owner);
+    QScreen* screen = nullptr;
+    if (owner) {
+        // The screen holding the middle of the owner's window, else the one
+        // the platform gives it.
+        screen = QGuiApplication::screenAt(owner->window()->frameGeometry().center());
+        if (!screen)
+            screen = owner->screen();
+    }
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
 frmFullScreen::frmFullScreen(QWidget* owner, WorldCanvas& source)
@@ -48,17 +57,23 @@ frmFullScreen::frmFullScreen(QWidget* owner, WorldCanvas& source)
 }
 
 void frmFullScreen::Form_Load(WorldCanvas& source) {
-    const QSize screen = currentScreenSize(parentWidget());
-    setFixedSize(screen);
-    if (parentWidget()) {
-        const QPoint centre = parentWidget()->geometry().center();
-        move(centre.x() - screen.width() / 2, centre.y() - screen.height() / 2);
-    } else {
-        move(0, 0);
-    }
+    const QRect screen = screenArea(parentWidget());
+    setFixedSize(screen.size());
+    move(screen.topLeft());
     m_canvas->Clone(source);
     m_canvas->setCanvasCellCountX(cellsToCover(width(), m_canvas->CellWidth()));
     m_canvas->setCanvasCellCountY(cellsToCover(height(), m_canvas->CellHeight()));
+    // Drawn at its full size now, so the window never shows the background
+    // where cells belong.
+    m_canvas->Refresh();
+}
+
+void frmFullScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Escape and the arrow keys work at once, without a click first.
+    m_canvas->mapSurface()->setFocus(Qt::ActiveWindowFocusReason);
+    raise();
+    activateWindow();
 }
 
 bool frmFullScreen::Form_KeyPress(int key) {

@@ -1,9 +1,11 @@
 #pragma once
-// The full-screen view: a borderless, screen-sized window with a second world
-// canvas that copies the main one when the window opens. Escape closes it;
-// nothing done in it reaches the main canvas.
+// The full-screen view: a borderless window covering the screen that holds
+// its owner, with a second world canvas that copies the main one when the
+// window opens. It is drawn at its full size before it is first shown and
+// takes the keyboard focus when shown. Escape closes it; nothing done in it
+// reaches the main canvas.
 
-#include <QSize>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -14,17 +16,20 @@ class frmFullScreen : public QWidget {
     Q_OBJECT
 
 public:
-    // `owner` is the window the view is centred on; `source` the canvas it
-    // copies.
+    // `owner` is the window whose screen the view covers; `source` the
+    // canvas it copies.
     frmFullScreen(QWidget* owner, WorldCanvas& source);
 
     WorldCanvas* WorldCanvas1() const { return m_canvas; }
 
-    // The screen size the view takes; tests give their own.
-    using ScreenSize = std::function<QSize()>;
-    static void setScreenSize(ScreenSize screenSize);
+    // The rectangle of the screen holding `owner` (the primary screen
+    // without one); tests give their own.
+    using ScreenArea = std::function<QRect(const QWidget* owner)>;
+    static void setScreenArea(ScreenArea screenArea);
+    static QRect screenArea(const QWidget* owner);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

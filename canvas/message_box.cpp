@@ -34,11 +34,14 @@ QMessageBox::Icon qIcon(MessageIcon icon) {
 
 } // namespace
 
+QString applicationTitle() {
+    return QStringLiteral("Редактор карт");
+}
+
 MessageAnswer showMessage(QWidget* parent, const Message& message) {
     if (currentHandler())
         return currentHandler()(message);
-    const QString title =
-        message.title.empty() ? QApplication::applicationDisplayName() : qText(message.title);
+    const QString title = message.title.empty() ? applicationTitle() : qText(message.title);
     QMessageBox box(qIcon(message.icon), title, qText(message.text), QMessageBox::NoButton, parent);
     switch (message.buttons) {
     case MessageButtons::Ok:

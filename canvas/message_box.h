@@ -6,9 +6,15 @@
 #include <functional>
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace ui {
+
+// The program's own title: the main window's first caption, and the title of
+// message boxes that have none of their own. Window titles reach the window
+// system exactly as the program sets them, with nothing appended.
+QString applicationTitle();
 
 enum class MessageIcon { Information, Warning, Critical, Question };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -16,7 +22,7 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct Message {
     MessageIcon icon = MessageIcon::Information;
-    std::string title; // empty: the application's own title
+    std::string title; // empty: applicationTitle()
     std::string text;
     MessageButtons buttons = MessageButtons::Ok;
 };

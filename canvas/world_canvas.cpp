@@ -228,9 +228,33 @@ canvas::ResourceLoadResult WorldCanvas::LoadResources() {
     return m_catalogues.LoadResources(m_resourcesPath);
 }
 
-void WorldCanvas::LoadMap(const std::string& sLocationName) {
-    CanvasLoadListener listener(*this, m_locationName, [this] { emit MapLoad(); });
-    model::LoadMap(m_grid, m_mapPath, sLocationName, listener);
+bool WorldCanvas::LoadMap(const std::string& sLocationName) {
+    CanvasLoadListener listener(*this, m_locationName, [this] {
+        followNewGrid();
+        emit MapLoad();
+    });
+    return model::LoadMap(m_grid, m_mapPath, sLocationName, listener) !=
+               model::LoadOutcome::Refused &&
+           hasLocation();
+}
+
+void WorldCanvas::unloadLocation() {
+    m_grid.clear();
+    m_locationName.clear();
+    m_view.CurrentPositionX = m_view.CurrentPositionY = 0;
+    m_view.cursorPixelX = m_view.cursorPixelY = 0;
+    m_charCursorX = m_charCursorY = m_dblCharCursorX = m_dblCharCursorY = 0;
+    emit ChangeLocation();
+    emit MapLoad();
+    Refresh();
+}
+
+void WorldCanvas::adoptLocation(model::LocationGrid&& grid, const std::string& name) {
+    m_grid.adoptCells(std::move(grid));
+    m_locationName = name;
+    emit ChangeLocation();
+    ResetCursors();
+    emit MapLoad();
 }
 
 std::string WorldCanvas::GetFileType(std::int32_t n) {

@@ -82,10 +82,10 @@ public:
     void setCursorY(std::int16_t row);
 
     // Produced by every move; setting one only stores it.
-    std::int16_t WorldCursorX() const { return m_grid.WorldCursorX(); }
-    std::int16_t WorldCursorY() const { return m_grid.WorldCursorY(); }
-    void setWorldCursorX(std::int16_t x) { m_grid.setWorldCursor(x, m_grid.WorldCursorY()); }
-    void setWorldCursorY(std::int16_t y) { m_grid.setWorldCursor(m_grid.WorldCursorX(), y); }
+    std::int32_t WorldCursorX() const { return m_grid.WorldCursorX(); }
+    std::int32_t WorldCursorY() const { return m_grid.WorldCursorY(); }
+    void setWorldCursorX(std::int32_t x) { m_grid.setWorldCursor(x, m_grid.WorldCursorY()); }
+    void setWorldCursorY(std::int32_t y) { m_grid.setWorldCursor(m_grid.WorldCursorX(), y); }
     std::int32_t CharCursorX() const { return m_charCursorX; }
     std::int32_t CharCursorY() const { return m_charCursorY; }
     std::int32_t DblCharCursorX() const { return m_dblCharCursorX; }
@@ -120,6 +120,9 @@ public:
     void setDrawBlockZone(bool on) { m_view.DrawBlockZone = on; }
     void setDrawGuardZone(bool on) { m_view.DrawGuardZone = on; }
     void setDrawActionZone(bool on) { m_view.DrawActionZone = on; }
+    // Whether the cursor's outline is drawn (on by default).
+    bool DrawCursor() const { return m_view.drawCursor; }
+    void setDrawCursor(bool on) { m_view.drawCursor = on; }
 
     // The cell under the cursor; setting a value writes the cell.
     std::int32_t CurrentDoor() const { return m_grid.CurrentDoor(); }
@@ -144,7 +147,17 @@ public:
     // Loads the catalogues of the resource folder; a failure is returned for
     // the caller to report.
     canvas::ResourceLoadResult LoadResources();
-    void LoadMap(const std::string& sLocationName = "main");
+    // Returns whether the canvas now holds a location: false when the load was
+    // refused (the previous location stays) or the grid could not be built.
+    bool LoadMap(const std::string& sLocationName = "main");
+    // Leaves the canvas without a location, as before any was loaded: the
+    // grid goes, the size reads -1 x -1, the name is cleared and the view
+    // shows the background. Raises ChangeLocation and MapLoad.
+    void unloadLocation();
+    // Makes `grid` (a new location built elsewhere) the canvas's location
+    // `name`: the cursor and the view go to the origin, ChangeLocation and
+    // MapLoad are raised and the view is drawn.
+    void adoptLocation(model::LocationGrid&& grid, const std::string& name);
     void Refresh();
     std::string GetEarths(std::int32_t i) const { return m_grid.GetEarths(i); }
     std::string GetObjects(std::int32_t i) const { return m_grid.GetObjects(i); }
@@ -200,6 +213,9 @@ private:
     void ResizeCanvas();
     void DrawMap();
     void UpdateCursor();
+    // After the grid was replaced: the view position and the cursor are kept
+    // inside the new world, and the cursor cell's values are read.
+    void followNewGrid();
     void moveView(std::int64_t dx, std::int64_t dy);
 
     // Input from the map surface.

@@ -11,22 +11,26 @@
 void WorldCanvas::UpdateCursor() {
     if (!hasLocation())
         return;
-    const std::int32_t width = m_grid.MapWidth();
-    const std::int32_t height = m_grid.MapHeight();
-    m_view.CurrentPositionX = canvas::wrapIntoWorld(m_view.CurrentPositionX, width);
-    m_view.CurrentPositionY = canvas::wrapIntoWorld(m_view.CurrentPositionY, height);
+    followNewGrid();
+    if (m_drawOnlyMove)
+        DrawMap();
+}
+
+void WorldCanvas::followNewGrid() {
+    if (!hasLocation())
+        return;
+    m_view.CurrentPositionX = canvas::wrapIntoWorld(m_view.CurrentPositionX, m_grid.MapWidth());
+    m_view.CurrentPositionY = canvas::wrapIntoWorld(m_view.CurrentPositionY, m_grid.MapHeight());
     const std::int32_t worldX = canvas::wrapIntoWorld(
-        static_cast<std::int64_t>(CursorX()) + m_view.CurrentPositionX, width);
+        static_cast<std::int64_t>(CursorX()) + m_view.CurrentPositionX, m_grid.MapWidth());
     const std::int32_t worldY = canvas::wrapIntoWorld(
-        static_cast<std::int64_t>(CursorY()) + m_view.CurrentPositionY, height);
-    m_grid.setWorldCursor(static_cast<std::int16_t>(worldX), static_cast<std::int16_t>(worldY));
+        static_cast<std::int64_t>(CursorY()) + m_view.CurrentPositionY, m_grid.MapHeight());
+    m_grid.setWorldCursor(worldX, worldY);
     m_charCursorX = worldX + 1;
     m_charCursorY = worldY;
     m_dblCharCursorX = 2 * worldX + 1;
     m_dblCharCursorY = worldY;
     m_grid.reloadCurrentCell();
-    if (m_drawOnlyMove)
-        DrawMap();
 }
 
 void WorldCanvas::moveView(std::int64_t dx, std::int64_t dy) {

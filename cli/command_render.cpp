@@ -3,6 +3,7 @@
 #include "cli/location_arguments.h"
 
 #include "canvas/map_renderer.h"
+#include "canvas/picture_format.h"
 #include "canvas/resource_catalogues.h"
 #include "model/location_loader.h"
 #include "support/cp1251.h"
@@ -19,10 +20,11 @@ const char* const kUsage =
     R"(usage: mapedit render [--root DIR] --map NAME [--location NAME] [--resources FOLDER]
                       [--view X,Y] [--cells COLS,ROWS] [--cell-size W,H]
                       [--cursor COL,ROW | --no-cursor] [--show LIST] [--whole]
-                      --out FILE.png
+                      --out FILE
 
 Draws a location's view exactly as the editor's canvas does and writes it as a
-PNG of CellWidth x COLS by CellHeight x ROWS pixels.
+picture of CellWidth x COLS by CellHeight x ROWS pixels, in the format FILE's
+extension names: .png, .bmp, .ppm or .jpg (any case).
   --resources  the resource folder below DIR (default Resources)
   --view       the world cell in the view's top-left corner (default 0,0)
   --cells      cells across and down (default 10,10)
@@ -134,6 +136,10 @@ int runRender(const Args& args) {
     if (!line.positional().empty())
         throw Failure{"unexpected argument \"" + line.positional().front() + "\""};
     const std::string out = line.required("--out");
+    const char* format = canvas::pictureFormatFor(out);
+    if (!format)
+        throw Failure{"cannot write " + out + ": unknown picture format (use " +
+                      canvas::kPictureExtensions + ")"};
     if (line.has("--cursor") && line.has("--no-cursor"))
         throw Failure{"--cursor and --no-cursor exclude each other"};
 
@@ -201,7 +207,7 @@ int runRender(const Args& args) {
     renderer.DrawMap(picMap, grid, catalogues, view);
     if (picMap.isNull())
         throw Failure{"the view could not be drawn"};
-    if (!picMap.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(out), "PNG"))
+    if (!picMap.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(out), format))
         throw Failure{"cannot write " + out};
     return 0;
 }

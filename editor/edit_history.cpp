@@ -10,12 +10,12 @@ namespace editor {
 
 namespace {
 
-// One changed cell, packed small: a location has at most 32767 columns and
-// rows, and a cell at most two bytes.
+// One changed cell: any cell of a location that loads, and a value of at most
+// two bytes.
 struct CellChange {
     std::uint8_t layer;
-    std::int16_t x;
-    std::int16_t y;
+    std::int32_t x;
+    std::int32_t y;
     std::uint16_t before;
     std::uint16_t after;
 };
@@ -101,17 +101,17 @@ void EditHistory::cellChanged(model::Layer layer, std::int32_t x, std::int32_t y
                               std::uint16_t before, std::uint16_t after) {
     if (m_restoring)
         return;
-    const CellChange change{static_cast<std::uint8_t>(layer), static_cast<std::int16_t>(x),
-                            static_cast<std::int16_t>(y), before, after};
+    const CellChange change{static_cast<std::uint8_t>(layer), x, y, before, after};
     if (m_depth > 0) {
         if (!m_open)
             m_open = new Step(m_openText);
         m_open->add(change);
-        return;
+    } else {
+        auto* step = new Step(layerStepText(layer));
+        step->add(change);
+        push(step);
     }
-    auto* step = new Step(layerStepText(layer));
-    step->add(change);
-    push(step);
+    emit cellEdited(x, y);
 }
 
 void EditHistory::push(Step* step) {

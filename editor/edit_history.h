@@ -42,6 +42,8 @@ public:
 signals:
     // Cells were put back by undo or redo.
     void cellsRestored();
+    // An edit changed cell (x, y) (not undo or redo).
+    void cellEdited(std::int32_t x, std::int32_t y);
 
 private:
     class Step;

@@ -35,7 +35,7 @@ std::string ru(std::string_view utf8) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
-    setWindowTitle("Редактор карт");
+    setWindowTitle(ui::applicationTitle());
     // A small sans-serif close to the classic 8-point dialog font, so that the
     // captions fit their fixed places.
     QFont font("Liberation Sans");
@@ -68,6 +68,7 @@ void frmMain::Form_Load() {
     m_palette = std::make_unique<editor::PaletteFile>(m_editorResourcesFolder);
     FillCategories();
     editor::MapFolder() = mdlMain::ApplicationFolder() + "Maps\\Default\\";
+    showSwitchMarks();
     WorldCanvas1->Refresh();
 }
 
@@ -98,8 +99,12 @@ void frmMain::connectCommands() {
             [this](QListWidgetItem* item) { List1_ItemCheck(List1->row(item)); });
     connect(chkIsBlock, &QCheckBox::toggled, this, [this] { chkIsBlock_Click(); });
     connect(chkIsGuardZone, &QCheckBox::toggled, this, [this] { chkIsGuardZone_Click(); });
-    for (QLineEdit* box : txtLevel)
-        box->installEventFilter(this);
+    for (std::size_t i = 0; i < txtLevel.size(); ++i) {
+        txtLevel[i]->installEventFilter(this);
+        // Typing, pasting and deleting count; moving the caret does not.
+        connect(txtLevel[i], &QLineEdit::textEdited, this,
+                [this, i] { txtLevel_Change(static_cast<int>(i)); });
+    }
 
     connect(WorldCanvas1, &WorldCanvas::CursorChangePosition, this,
             &frmMain::WorldCanvas1_CursorChangePosition);
@@ -107,6 +112,7 @@ void frmMain::connectCommands() {
     connect(WorldCanvas1, &WorldCanvas::ChangeLocation, this,
             &frmMain::WorldCanvas1_ChangeLocation);
     connect(m_history, &editor::EditHistory::cellsRestored, this, &frmMain::showRestoredCells);
+    connect(m_history, &editor::EditHistory::cellEdited, this, &frmMain::cellEdited);
     connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &frmMain::updateTitle);
 }
 
@@ -242,6 +248,5 @@ void frmMain::mnuOpenLocation_Click() {
 void frmMain::cmdDoorManager_Click() {
     if (!m_actionsManager)
         m_actionsManager = new frmActionsManager(this, *WorldCanvas1);
-    if (m_actionsManager->showModal() == QDialog::Accepted)
-        showRestoredCells(); // the inspector shows the attached action
+    m_actionsManager->showModal();
 }

@@ -131,16 +131,23 @@ private:
 
     // Inspector, switches and shortcuts.
     void List1_ItemCheck(int line);
+    // The switch lines show the canvas's switches as they are.
+    void showSwitchMarks();
     void chkIsBlock_Click();
     void chkIsGuardZone_Click();
     // Returns true when the character was a shortcut.
     bool Form_KeyPress(unsigned char code);
-    void txtLevel_KeyUp(int index);
+    // The designer changed the text of value box `index`: its number goes
+    // into the cursor cell.
+    void txtLevel_Change(int index);
     void WorldCanvas1_CursorChangePosition();
     void WorldCanvas1_MapLoad();
     void WorldCanvas1_ChangeLocation();
     // After undo or redo: the inspector and the view show the cells again.
     void showRestoredCells();
+    // The inspector shows the cursor cell's values, writing nothing.
+    void showCursorCell();
+    void cellEdited(std::int32_t x, std::int32_t y);
     void updateTitle();
 
     std::string m_editorResourcesFolder;

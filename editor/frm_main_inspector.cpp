@@ -97,13 +97,33 @@ void frmMain::List1_ItemCheck(int line) {
     case kContours:
         WorldCanvas1->setDrawObjectsContour(on);
         break;
+    case kCursor:
+        WorldCanvas1->setDrawCursor(on);
+        break;
     case kGuards:
         WorldCanvas1->setDrawGuardZone(on);
         break;
-    default: // items and cursor: only a redraw
+    default: // items: only a redraw
         break;
     }
     WorldCanvas1->Refresh();
+}
+
+void frmMain::showSwitchMarks() {
+    const bool marks[] = {WorldCanvas1->DrawEarth(),
+                          WorldCanvas1->DrawObjects(),
+                          false,
+                          WorldCanvas1->DrawActionZone(),
+                          WorldCanvas1->DrawBlockZone(),
+                          WorldCanvas1->DrawCells(),
+                          WorldCanvas1->DrawCordinates(),
+                          WorldCanvas1->DrawCursor(),
+                          WorldCanvas1->DrawOnlyMove(),
+                          WorldCanvas1->DrawObjectsContour(),
+                          WorldCanvas1->DrawGuardZone()};
+    const QSignalBlocker quiet(List1);
+    for (int line = 0; line < List1->count() && line < static_cast<int>(std::size(marks)); ++line)
+        List1->item(line)->setCheckState(marks[line] ? Qt::Checked : Qt::Unchecked);
 }
 
 namespace {
@@ -163,7 +183,7 @@ bool frmMain::Form_KeyPress(unsigned char code) {
     }
 }
 
-void frmMain::txtLevel_KeyUp(int index) {
+void frmMain::txtLevel_Change(int index) {
     if (index > 1)
         return;
     QLineEdit* box = txtLevel[static_cast<std::size_t>(index)];
@@ -189,16 +209,32 @@ void frmMain::txtLevel_KeyUp(int index) {
 }
 
 void frmMain::showRestoredCells() {
+    showCursorCell();
+    WorldCanvas1->Refresh();
+}
+
+void frmMain::showCursorCell() {
     WorldCanvas1->reloadCurrentCell();
-    // The inspector shows the cell again without writing it back.
+    // A box already showing the value keeps its text (and the designer's
+    // caret while typing in it).
+    const auto show = [](QLineEdit* box, long long value) {
+        if (boxNumber(box->text()) != value)
+            box->setText(QString::number(value));
+    };
+    show(txtLevel[0], WorldCanvas1->CurrentEarth());
+    show(txtLevel[1], WorldCanvas1->CurrentObject());
+    show(txtLevel[3], WorldCanvas1->CurrentDoor());
     const QSignalBlocker block(chkIsBlock);
     const QSignalBlocker guard(chkIsGuardZone);
-    txtLevel[0]->setText(QString::number(WorldCanvas1->CurrentEarth()));
-    txtLevel[1]->setText(QString::number(WorldCanvas1->CurrentObject()));
-    txtLevel[3]->setText(QString::number(WorldCanvas1->CurrentDoor()));
     chkIsBlock->setChecked(WorldCanvas1->CurrentBlocks() != 0);
     chkIsGuardZone->setChecked(WorldCanvas1->CurrentGuard() != 0);
-    WorldCanvas1->Refresh();
+    txtCursorX->setText(QString::number(WorldCanvas1->WorldCursorX()));
+    txtCursorY->setText(QString::number(WorldCanvas1->WorldCursorY()));
+}
+
+void frmMain::cellEdited(std::int32_t x, std::int32_t y) {
+    if (x == WorldCanvas1->WorldCursorX() && y == WorldCanvas1->WorldCursorY())
+        showCursorCell();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -222,29 +258,25 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     }
 
     const auto box = std::find(txtLevel.begin(), txtLevel.end(), watched);
-    if (box != txtLevel.end()) {
-        if (press && refusedByValueBox(*key))
-            return true;
-        if (release)
-            txtLevel_KeyUp(static_cast<int>(box - txtLevel.begin()));
-    }
+    if (box != txtLevel.end() && press && refusedByValueBox(*key))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::WorldCanvas1_CursorChangePosition() {
-    txtLevel[0]->setText(QString::number(WorldCanvas1->CurrentEarth()));
-    txtLevel[1]->setText(QString::number(WorldCanvas1->CurrentObject()));
-    txtLevel[3]->setText(QString::number(WorldCanvas1->CurrentDoor()));
-    // A change of state runs the box's click behaviour, as a click would.
+    WorldCanvas1->reloadCurrentCell();
+    // A change of a box's state on a move runs its click behaviour, as a
+    // click would.
     chkIsBlock->setChecked(WorldCanvas1->CurrentBlocks() != 0);
     chkIsGuardZone->setChecked(WorldCanvas1->CurrentGuard() != 0);
-    txtCursorX->setText(QString::number(WorldCanvas1->WorldCursorX()));
-    txtCursorY->setText(QString::number(WorldCanvas1->WorldCursorY()));
+    showCursorCell();
 }
 
 void frmMain::WorldCanvas1_MapLoad() {
     txtMapWidth->setText(QString::number(WorldCanvas1->MapWidth()));
     txtMapHeight->setText(QString::number(WorldCanvas1->MapHeight()));
+    // The inspector shows the new location's cursor cell at once.
+    showCursorCell();
 }
 
 void frmMain::WorldCanvas1_ChangeLocation() {

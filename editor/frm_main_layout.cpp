@@ -147,6 +147,8 @@ void frmMain::createControls() {
         Label2[rows[i].label] = label(Frame1[3], rows[i].caption, "Label2", 8, rows[i].top + 4);
         txtLevel[i] = textBox(Frame1[3], "0", "txtLevel", 112, rows[i].top, 57, 19);
         txtLevel[i]->setProperty("index", i);
+        // Items and actions are shown, not written, from here.
+        txtLevel[i]->setReadOnly(i >= 2);
         Label2[rows[i].label]->setBuddy(txtLevel[i]);
     }
     chkIsBlock =

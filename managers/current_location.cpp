@@ -12,19 +12,32 @@ void openMap(QWidget* mainWindow, QWidget* messageParent, WorldCanvas& canvas,
              const std::string& name) {
     editor::MapFolder() = mapFolderOf(name);
     canvas.setMapPath(name);
-    if (mainWindow)
-        mainWindow->setWindowTitle(qText("[" + name + "] - Main"));
     if (const canvas::ResourceLoadResult loaded = canvas.LoadResources(); !loaded)
         ui::showMessage(messageParent, {ui::MessageIcon::Critical, "Error", loaded.message()});
-    canvas.LoadMap();
+    if (canvas.LoadMap())
+        setLocationTitle(mainWindow, canvas, "Main");
+    else
+        showMapWithoutLocation(mainWindow, canvas);
 }
 
 void goToLocation(QWidget* mainWindow, WorldCanvas& canvas, const std::string& name) {
+    canvas.ResetCursors();
+    if (canvas.LoadMap(name))
+        setLocationTitle(mainWindow, canvas, name);
+    else if (!canvas.hasLocation())
+        showMapWithoutLocation(mainWindow, canvas); // the grid could not be built
+    canvas.Refresh();
+}
+
+void showMapWithoutLocation(QWidget* mainWindow, WorldCanvas& canvas) {
+    canvas.unloadLocation();
+    if (mainWindow)
+        mainWindow->setWindowTitle(qText("[" + canvas.MapPath() + "]"));
+}
+
+void setLocationTitle(QWidget* mainWindow, const WorldCanvas& canvas, const std::string& name) {
     if (mainWindow)
         mainWindow->setWindowTitle(qText("[" + canvas.MapPath() + "] - " + name));
-    canvas.ResetCursors();
-    canvas.LoadMap(name);
-    canvas.Refresh();
 }
 
 } // namespace managers

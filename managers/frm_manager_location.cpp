@@ -11,6 +11,7 @@
 #include "managers/list_selection.h"
 #include "managers/location_creation.h"
 #include "managers/size_info.h"
+#include "managers/text_checks.h"
 #include "managers/ui_text.h"
 #include "model/location_files.h"
 #include "model/notes_file.h"
@@ -151,16 +152,13 @@ void frmManagerLocation::Command2_Click() {
     chooseDefaultButton();
 }
 
-void frmManagerLocation::setMainTitle(const std::string& locationName) {
-    if (m_mainWindow)
-        m_mainWindow->setWindowTitle(qText("[" + m_canvas.MapPath() + "] - " + locationName));
-}
-
 bool frmManagerLocation::refuseCreation(const std::string& name) {
     if (name.empty()) {
         warn(this, "Плохое имя", ru("Укажите имя новой локации и повторите попытку."));
         return true;
     }
+    if (refuseLongName(this, name, model::maxLocationNameLength(), "локации"))
+        return true;
     const int fill = cmdFill->currentIndex();
     if (fill < 0) {
         warn(this, "Нечем заполнить",
@@ -191,31 +189,21 @@ void frmManagerLocation::Command4_Click() {
     // A size typed and confirmed without leaving its box counts as left.
     UpdateSizeInfo();
     const std::string name = cpText(txtLocationName->text());
-    if (refuseCreation(name) || !mayDiscard(m_discardCheck))
+    if (refuseCreation(name) || refuseUnwritableText(this, txtInfo->toPlainText(), "Заметки:") ||
+        !mayDiscard(m_discardCheck))
         return;
 
-    const std::int32_t oldWidth = m_canvas.MapWidth();
-    const std::int32_t oldHeight = m_canvas.MapHeight();
-    m_canvas.setMapWidth(sideValue(txtNewMapWidth->text()));
-    m_canvas.setMapHeight(sideValue(txtNewMapHeight->text()));
-    m_canvas.CreatMap(static_cast<std::uint8_t>(cmdFill->currentIndex()));
-    if (!m_canvas.ErrorMessage().empty() || !m_canvas.grid().isComplete()) {
-        // A refused grid left the old one in place: it keeps its size.
-        m_canvas.setMapWidth(oldWidth);
-        m_canvas.setMapHeight(oldHeight);
+    // The new grid is built and written beside the current location, which
+    // stays on the canvas until every file of the new one is on disk.
+    model::LocationGrid grid;
+    grid.setMapWidth(sideValue(txtNewMapWidth->text()));
+    grid.setMapHeight(sideValue(txtNewMapHeight->text()));
+    grid.CreatMap(static_cast<std::uint8_t>(cmdFill->currentIndex()));
+    if (!grid.ErrorMessage().empty() || !grid.isComplete()) {
         reportError(this,
-                    ru("Не удалось создать локацию \"") + name + "\": " + m_canvas.ErrorMessage());
+                    ru("Не удалось создать локацию \"") + name + "\": " + grid.ErrorMessage());
         return;
     }
-    // The cursor goes to the first cell of the new grid, whose values it reads,
-    // and the view is drawn.
-    m_canvas.ResetCursors();
-
-    // The new grid belongs to the new location from now on, so that saving it
-    // never writes over another location's files.
-    setMainTitle(name);
-    m_canvas.setLocationName(name);
-    emit m_canvas.MapLoad();
 
     NewLocationFiles files;
     files.mapFolder = editor::MapFolder();
@@ -224,12 +212,15 @@ void frmManagerLocation::Command4_Click() {
     files.widthText = cpText(txtNewMapWidth->text());
     files.heightText = cpText(txtNewMapHeight->text());
     files.round = chkRound->isChecked();
-    const WriteFailure failure = writeNewLocation(files, m_canvas.grid());
-    if (failure) {
-        reportError(this, ru("Локация \"") + name +
-                              ru("\" создана не полностью: не удалось записать файл ") +
+    if (const WriteFailure failure = writeNewLocation(files, grid)) {
+        reportError(this, ru("Локация \"") + name + ru("\" не создана: не удалось записать файл ") +
                               fsys::displayText(failure.file) + " (" + failure.reason + ").");
         return;
     }
+
+    // The cursor goes to the first cell of the new grid, whose values it
+    // reads, and the view is drawn.
+    m_canvas.adoptLocation(std::move(grid), name);
+    setLocationTitle(m_mainWindow, m_canvas, name);
     accept();
 }

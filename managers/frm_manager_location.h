@@ -106,7 +106,6 @@ private:
     // Tells the designer why a location of this name cannot be created as the
     // window stands; true when it cannot.
     bool refuseCreation(const std::string& name);
-    void setMainTitle(const std::string& locationName);
 
     QWidget* m_mainWindow;
     WorldCanvas& m_canvas;

@@ -3,11 +3,14 @@
 #include "canvas/message_box.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
+#include "managers/current_location.h"
 #include "managers/fixed_layout.h"
 #include "managers/frm_manager_location.h"
 #include "managers/key_filters.h"
 #include "managers/map_creation.h"
+#include "managers/text_checks.h"
 #include "managers/ui_text.h"
+#include "model/location_files.h"
 #include "support/file_system.h"
 
 #include <QCheckBox>
@@ -85,6 +88,8 @@ bool frmMapManager::refuseName(const std::string& name) {
                                ru("Укажите имя новой карты и повторите попытку.")});
         return true;
     }
+    if (refuseLongName(this, name, model::maxMapNameLength(), "карты"))
+        return true;
     if (mapExists(name)) {
         ui::showMessage(this, {ui::MessageIcon::Warning, ru("Карта уже существует"),
                                ru("К сожалению, карта с таким именем уже существует. Укажите "
@@ -97,7 +102,10 @@ bool frmMapManager::refuseName(const std::string& name) {
 void frmMapManager::cmdCreat_Click() {
     NewMap map;
     map.name = cpText(txtMapName->text());
-    if (refuseName(map.name) || !mayDiscard(m_discardCheck))
+    if (refuseName(map.name) ||
+        refuseUnwritableText(this, txtDescription->toPlainText(), "Описание:") ||
+        refuseUnwritableText(this, txtAuthor->text(), "Автор:") ||
+        refuseUnwritableText(this, txtContacts->text(), "Контакты:") || !mayDiscard(m_discardCheck))
         return;
     map.resources = cpText(txtResources->text());
     map.description = multiLineText(*txtDescription);
@@ -115,6 +123,8 @@ void frmMapManager::cmdCreat_Click() {
     m_canvas.setMapPath(map.name);
     if (const canvas::ResourceLoadResult loaded = m_canvas.LoadResources(); !loaded)
         ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    // The new map has no location until its first one is created.
+    showMapWithoutLocation(parentWidget(), m_canvas);
     createFirstLocation();
     accept();
 }

@@ -19,7 +19,8 @@ struct NewLocationFiles {
     bool round = true;
 };
 
-// Writes the files; stops at the first failure, which it returns.
+// Writes the files; stops at the first failure, which it returns after
+// removing the files this call made.
 WriteFailure writeNewLocation(const NewLocationFiles& location, const model::LocationGrid& grid);
 
 } // namespace managers

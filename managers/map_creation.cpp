@@ -5,6 +5,8 @@
 #include "support/mdl_ini.h"
 #include "support/mdl_main.h"
 
+#include <vector>
+
 namespace managers {
 
 std::string mapFolderOf(std::string_view name) {
@@ -16,16 +18,36 @@ bool mapExists(std::string_view name) {
 }
 
 WriteFailure createMap(const NewMap& map) {
+    // What this creation makes is taken away again when a later step fails.
+    std::vector<std::string> made;
+    const auto fail = [&made](const std::string& what, const std::error_code& ec) {
+        for (auto path = made.rbegin(); path != made.rend(); ++path) {
+            std::error_code ignored;
+            fsys::removeFile(*path, ignored); // files, and folders once empty
+        }
+        return writeFailure(what, ec);
+    };
+    const auto create = [&made](const std::string& folder, std::error_code& ec) {
+        const bool existed = fsys::isFolder(folder);
+        if (!fsys::createFolder(folder, ec))
+            return false;
+        if (!existed)
+            made.push_back(folder);
+        return true;
+    };
+
     std::error_code ec;
     const std::string maps = mdlMain::ApplicationFolder() + "Maps";
-    if (!fsys::createFolder(maps, ec))
-        return writeFailure(maps, ec);
+    if (!create(maps, ec))
+        return fail(maps, ec);
     const std::string folder = mapFolderOf(map.name);
-    if (!fsys::createFolder(folder.substr(0, folder.size() - 1), ec))
-        return writeFailure(folder, ec);
+    if (!create(folder.substr(0, folder.size() - 1), ec))
+        return fail(folder, ec);
 
     const std::string file =
         folder + map.name + "." + model::GetFileType(model::kMapDescriptionFile);
+    if (fsys::probe(file) == fsys::Probe::Missing)
+        made.push_back(file);
     // One save for all keys, so the description is never seen half written.
     const std::string description = mdlMain::ReplaceAll(map.description, "\r\n", " ");
     const mdlINI::IniValue values[] = {
@@ -35,7 +57,7 @@ WriteFailure createMap(const NewMap& map) {
         {"Contacts", map.contacts},
     };
     if (!mdlINI::WriteIniValues(file, "CONFIG", values, ec))
-        return writeFailure(file, ec);
+        return fail(file, ec);
     return {};
 }
 

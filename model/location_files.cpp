@@ -2,6 +2,8 @@
 
 #include "support/mdl_main.h"
 
+#include <algorithm>
+
 namespace model {
 
 std::string GetFileType(std::int32_t n) {
@@ -31,6 +33,17 @@ std::string locationFile(std::string_view folder, std::string_view name, std::in
     file += '.';
     file += GetFileType(type);
     return file;
+}
+
+std::size_t maxLocationNameLength() {
+    std::size_t longest = 0;
+    for (std::int32_t type = 0; type <= kActionIndexFile + 2; ++type)
+        longest = std::max(longest, GetFileType(type).size());
+    return kMaxFileNameLength - 1 - longest;
+}
+
+std::size_t maxMapNameLength() {
+    return kMaxFileNameLength - 1 - GetFileType(kMapDescriptionFile).size();
 }
 
 LocationFiles locationFiles(std::string_view mapPath, std::string_view name) {

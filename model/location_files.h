@@ -3,6 +3,7 @@
 // below the application folder's "Maps\"; a location is the set of files of
 // that folder sharing the location's name.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,5 +36,14 @@ LocationFiles locationFiles(std::string_view mapPath, std::string_view name);
 
 // A file of the location in `folder` (which ends in a separator).
 std::string locationFile(std::string_view folder, std::string_view name, std::int32_t type);
+
+// The longest file name (in bytes, extension included) the file systems the
+// game's data lives on store.
+constexpr std::size_t kMaxFileNameLength = 255;
+// The longest location name whose files all fit kMaxFileNameLength, the
+// longest extension included.
+std::size_t maxLocationNameLength();
+// The longest map name: the map's folder and its description file fit.
+std::size_t maxMapNameLength();
 
 } // namespace model

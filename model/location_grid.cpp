@@ -237,6 +237,25 @@ void LocationGrid::copyLayersFrom(const LocationGrid& other) {
     notifyReplaced();
 }
 
+void LocationGrid::adoptCells(LocationGrid&& other) {
+    m_layers = std::move(other.m_layers);
+    other.m_layers = {};
+    m_mapWidth = other.m_mapWidth;
+    m_mapHeight = other.m_mapHeight;
+    m_errorMessage.clear();
+    notifyReplaced();
+}
+
+void LocationGrid::clear() {
+    m_layers = {};
+    m_mapWidth = m_mapHeight = -1;
+    m_errorMessage.clear();
+    m_cursorX = m_cursorY = 0;
+    m_currentDoor = m_currentObject = 0;
+    m_currentEarth = m_currentPredmet = m_currentBlocks = m_currentGuard = 0;
+    notifyReplaced();
+}
+
 void LocationGrid::ChangeBloks(std::int32_t y, std::int32_t x, std::uint8_t value) {
     if (x >= m_mapWidth)
         x -= m_mapWidth;

@@ -74,6 +74,12 @@ public:
     void setLayerRows(Layer layer, const Rows& rows);
     // Takes a copy of another grid's six layers (not its size or cursor).
     void copyLayersFrom(const LocationGrid& other);
+    // Takes over another grid's size and layers (not its cursor or observer);
+    // `other` is left without rows.
+    void adoptCells(LocationGrid&& other);
+    // No location: no rows, the size -1 x -1 as before any location, the
+    // cursor at the origin and the current values 0.
+    void clear();
 
     // Copies of row i; std::out_of_range outside the layer's rows.
     std::string GetEarths(std::int32_t i) const { return rowCopy(Layer::Earths, i); }
@@ -120,9 +126,9 @@ public:
 
     // The current cell. Moving it only stores the position; reloadCurrentCell
     // re-reads the values the cursor takes along (all but the item).
-    std::int16_t WorldCursorX() const { return m_cursorX; }
-    std::int16_t WorldCursorY() const { return m_cursorY; }
-    void setWorldCursor(std::int16_t x, std::int16_t y) {
+    std::int32_t WorldCursorX() const { return m_cursorX; }
+    std::int32_t WorldCursorY() const { return m_cursorY; }
+    void setWorldCursor(std::int32_t x, std::int32_t y) {
         m_cursorX = x;
         m_cursorY = y;
     }
@@ -168,8 +174,8 @@ private:
     std::int32_t m_mapHeight = 0;
     std::string m_errorMessage;
 
-    std::int16_t m_cursorX = 0;
-    std::int16_t m_cursorY = 0;
+    std::int32_t m_cursorX = 0;
+    std::int32_t m_cursorY = 0;
     std::int32_t m_currentDoor = 0;
     std::uint8_t m_currentEarth = 0;
     std::int32_t m_currentObject = 0;

@@ -233,13 +233,40 @@ TEST_F(DrawMapOverlays, CoordinatesShowTheWorldCellRightAlignedInTwoLines) {
             band.rightmost = std::max(band.rightmost, x);
         }
     }
-    EXPECT_GE(bands[0].brightest, 0xF0) << "12 in white";
-    EXPECT_LE(bands[1].brightest, 0xC8) << "7 in light grey";
-    EXPECT_GE(bands[1].brightest, 0xA0);
+    EXPECT_EQ(bands[0].brightest, 0xFF) << "12 in white";
+    EXPECT_EQ(bands[1].brightest, 0xC8) << "7 in light grey";
     EXPECT_LE(std::abs(bands[0].rightmost - bands[1].rightmost), 1) << "right-aligned";
     EXPECT_GT(bands[0].rightmost, 32 - 8);
     EXPECT_LT(bands[0].leftmost, bands[1].leftmost) << "two digits reach further left";
     EXPECT_GT(bands[1].leftmost, 16);
+}
+
+TEST_F(DrawMapOverlays, CoordinateLabelsAreCrispAtEveryCellSize) {
+    // Every pixel of a label has the label's exact colour: white for the
+    // column, light grey for the row, nothing in between.
+    view.DrawEarth = false;
+    view.DrawCordinates = true;
+    view.CurrentPositionX = 10;
+    view.CurrentPositionY = 5;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        view.CellWidth = view.CellHeight = size;
+        draw();
+        int white = 0, grey = 0;
+        for (int y = 0; y < picMap.height(); ++y) {
+            for (int x = 0; x < picMap.width(); ++x) {
+                const QRgb pixel = at(x, y);
+                if (pixel == kBackground)
+                    continue;
+                white += pixel == 0xFFFFFFFF ? 1 : 0;
+                grey += pixel == 0xFFC8C8C8 ? 1 : 0;
+                ASSERT_TRUE(pixel == 0xFFFFFFFF || pixel == 0xFFC8C8C8)
+                    << "a blurred pixel " << std::hex << pixel << " at " << std::dec << x << ","
+                    << y << " with cells of " << size;
+            }
+        }
+        EXPECT_GT(white, 20) << size;
+        EXPECT_GT(grey, 20) << size;
+    }
 }
 
 TEST_F(DrawMapOverlays, CoordinatesAreThoseOfTheWrappedWorldCell) {

@@ -112,3 +112,34 @@ TEST(RenderTool, RefusesPicturesBeyondASaneSizeAndBadOptions) {
         EXPECT_FALSE(std::filesystem::exists(out));
     }
 }
+
+TEST(RenderTool, WritesTheFormatItsFileNameAsksForAndRefusesOthers) {
+    RenderWorld world;
+    const std::string dir = world.root().path().string();
+    const std::vector<std::string> base = {"render",  "--root",  dir,  "--map",
+                                           "Default", "--cells", "4,3"};
+    struct Case {
+        std::string name;
+        std::string magic;
+    };
+    for (const Case& c : {Case{"a.png", "\x89PNG"}, Case{"b.BMP", "BM"}, Case{"c.ppm", "P6"},
+                          Case{"d.Jpg", "\xFF\xD8"}, Case{"e.jpeg", "\xFF\xD8"}}) {
+        std::vector<std::string> args = base;
+        args.insert(args.end(), {"--out", dir + "/" + c.name});
+        const auto r = runProcess(MAPEDIT_CLI, args);
+        ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.err;
+        const std::string bytes = world.root().read(c.name);
+        EXPECT_EQ(bytes.substr(0, c.magic.size()), c.magic) << c.name;
+        const QImage read(QString::fromStdString(dir + "/" + c.name));
+        EXPECT_EQ(read.size(), QSize(4 * 32, 3 * 32)) << c.name;
+    }
+    for (const std::string name : {"f.gif", "g", "h.png.txt"}) {
+        std::vector<std::string> args = base;
+        args.insert(args.end(), {"--out", dir + "/" + name});
+        const auto r = runProcess(MAPEDIT_CLI, args);
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find("unknown picture format"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir + "/" + name));
+    }
+}

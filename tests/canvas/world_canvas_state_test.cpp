@@ -6,6 +6,8 @@
 #include "canvas_world.h"
 
 #include <gtest/gtest.h>
+#include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -164,7 +166,7 @@ TEST(FullScreen, CoversTheScreenWithWholeCellsRoundedToEven) {
     };
     for (const Case& c :
          {Case{{1024, 768}, 32, 24}, Case{{1366, 768}, 43, 24}, Case{{1040, 800}, 32, 25}}) {
-        frmFullScreen::setScreenSize([&] { return c.screen; });
+        frmFullScreen::setScreenArea([&](const QWidget*) { return QRect(QPoint(0, 0), c.screen); });
         frmFullScreen view(nullptr, main.canvas);
         EXPECT_EQ(view.size(), c.screen);
         EXPECT_EQ(view.windowTitle(), QString("Полноэкранный режим"));
@@ -173,12 +175,12 @@ TEST(FullScreen, CoversTheScreenWithWholeCellsRoundedToEven) {
         EXPECT_EQ(view.WorldCanvas1()->CanvasCellCountY(), c.rows);
         EXPECT_GE(view.WorldCanvas1()->width(), c.screen.width() - 32);
     }
-    frmFullScreen::setScreenSize(nullptr);
+    frmFullScreen::setScreenArea(nullptr);
 }
 
 TEST(FullScreen, EscapeClosesItAndArrowsScrollOnlyTheCopy) {
     MainCanvas main;
-    frmFullScreen::setScreenSize([] { return QSize(1024, 768); });
+    frmFullScreen::setScreenArea([](const QWidget*) { return QRect(0, 0, 1024, 768); });
     QPointer<frmFullScreen> view = new frmFullScreen(nullptr, main.canvas);
     view->show();
     QWidget* surface = view->WorldCanvas1()->mapSurface();
@@ -189,5 +191,61 @@ TEST(FullScreen, EscapeClosesItAndArrowsScrollOnlyTheCopy) {
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(view.isNull()) << "closing discards the view and its copy";
-    frmFullScreen::setScreenSize(nullptr);
+    frmFullScreen::setScreenArea(nullptr);
+}
+
+TEST(FullScreen, CoversTheScreenHoldingItsOwnerWhereverTheOwnerStands) {
+    MainCanvas main;
+    // Two screens side by side; the owner stands on one or the other, partly
+    // off it or not.
+    const QRect left(0, 0, 1280, 1024), right(1280, 0, 1024, 768);
+    frmFullScreen::setScreenArea([&](const QWidget* owner) {
+        return owner->frameGeometry().center().x() < 1280 ? left : right;
+    });
+    for (const QPoint place : {QPoint(0, 0), QPoint(-200, -150), QPoint(900, 700),
+                               QPoint(1500, 100), QPoint(2200, 600)}) {
+        QWidget owner;
+        owner.setGeometry(QRect(place, QSize(740, 520)));
+        frmFullScreen view(&owner, main.canvas);
+        const QRect expected = owner.frameGeometry().center().x() < 1280 ? left : right;
+        EXPECT_EQ(view.geometry(), expected) << place.x() << "," << place.y();
+        EXPECT_EQ(view.frameGeometry(), expected) << "no frame";
+    }
+    frmFullScreen::setScreenArea(nullptr);
+
+    // Without a stand-in: the platform's screen of the owner.
+    QWidget owner;
+    owner.setGeometry(100, 100, 740, 520);
+    frmFullScreen view(&owner, main.canvas);
+    EXPECT_EQ(view.geometry(), owner.screen()->geometry());
+}
+
+TEST(FullScreen, IsDrawnAtItsFullSizeBeforeItIsFirstShown) {
+    MainCanvas main;
+    frmFullScreen::setScreenArea([](const QWidget*) { return QRect(0, 0, 1366, 768); });
+    frmFullScreen view(nullptr, main.canvas);
+    frmFullScreen::setScreenArea(nullptr);
+    ASSERT_FALSE(view.isVisible());
+    const QImage& picture = view.WorldCanvas1()->picMap();
+    ASSERT_EQ(picture.size(), QSize(43 * 32, 24 * 32)) << "the whole view, not the copied 10 x 10";
+    // The location covers the view: no cell is left in the background grey.
+    for (int y = 16; y < picture.height(); y += 32)
+        for (int x = 16; x < picture.width(); x += 32)
+            ASSERT_NE(picture.pixel(x, y), qRgb(0x40, 0x40, 0x40)) << x << "," << y;
+}
+
+TEST(FullScreen, TakesTheKeyboardFocusWhenShownSoEscapeWorksAtOnce) {
+    MainCanvas main;
+    QWidget owner;
+    owner.show();
+    QApplication::setActiveWindow(&owner);
+    frmFullScreen::setScreenArea([](const QWidget*) { return QRect(0, 0, 1024, 768); });
+    QPointer<frmFullScreen> view = new frmFullScreen(&owner, main.canvas);
+    frmFullScreen::setScreenArea(nullptr);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    EXPECT_EQ(QApplication::focusWidget(), view->WorldCanvas1()->mapSurface());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(view.isNull());
 }

@@ -232,8 +232,71 @@ TEST_F(CreateLocation, AFileThatCannotBeWrittenIsReportedAndNeverAnnouncedAsCrea
     EXPECT_EQ(world.messages[0].title, "Error");
     EXPECT_NE(world.messages[0].text.find("lost.map"), std::string::npos);
     EXPECT_FALSE(world.exists("Maps/Gone"));
-    // The new grid is tied to its own name all the same.
-    EXPECT_EQ(world.canvas->LocationName(), "lost");
+    // The editor stays on the location it had.
+    EXPECT_EQ(world.canvas->LocationName(), "main");
+    EXPECT_EQ(world.canvas->MapWidth(), 120);
+    EXPECT_EQ(world.mainWindow.windowTitle(), QStringLiteral("[Default] - Main"));
+}
+
+TEST_F(CreateLocation, ALaterFileThatFailsTakesTheEarlierOnesAwayAndTheLocationStays) {
+    // A folder where the configuration would go: the grid and the notes are
+    // written first, then the configuration fails.
+    std::filesystem::create_directories(world.root().path() / "Maps/Default/half.config");
+    const std::string mainGrid = world.read("Maps/Default/main.map");
+    create([&] {
+        retype(window.txtLocationName, "half");
+        window.txtInfo->setPlainText("notes");
+    });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages[0].icon, ui::MessageIcon::Critical);
+    EXPECT_NE(world.messages[0].text.find("half.config"), std::string::npos);
+    EXPECT_NE(world.messages[0].text.find(ru("не создана")), std::string::npos);
+    EXPECT_FALSE(world.exists("Maps/Default/half.map"));
+    EXPECT_FALSE(world.exists("Maps/Default/half.inf"));
+    EXPECT_TRUE(world.exists("Maps/Default/half.config")) << "what was there before stays";
+    EXPECT_EQ(world.canvas->LocationName(), "main");
+    EXPECT_EQ(world.canvas->MapWidth(), 120);
+    EXPECT_EQ(world.mainWindow.windowTitle(), QStringLiteral("[Default] - Main"));
+    EXPECT_EQ(world.read("Maps/Default/main.map"), mainGrid);
+}
+
+TEST_F(CreateLocation, ANameTooLongForItsFilesIsRefusedBeforeAnythingIsWritten) {
+    const auto before = world.snapshot();
+    for (const std::size_t length : {249u, 250u, 255u}) {
+        world.messages.clear();
+        create([&] { window.txtLocationName->setText(QString(static_cast<int>(length), 'n')); });
+        EXPECT_TRUE(stayedOpen) << length;
+        ASSERT_EQ(world.messages.size(), 1u) << length;
+        EXPECT_EQ(world.messages[0].icon, ui::MessageIcon::Warning);
+        EXPECT_NE(world.messages[0].text.find(ru("слишком длинное")), std::string::npos)
+            << length << ": " << world.messages[0].text;
+        EXPECT_NE(world.messages[0].text.find("248"), std::string::npos);
+        EXPECT_EQ(world.snapshot(), before) << length;
+        EXPECT_EQ(world.canvas->LocationName(), "main");
+    }
+    // The longest name that fits: its configuration's name is 255 bytes.
+    const std::string longest(248, 'n');
+    EXPECT_EQ(create([&] { window.txtLocationName->setText(QString::fromStdString(longest)); }),
+              QDialog::Accepted);
+    EXPECT_TRUE(world.exists("Maps/Default/" + longest + ".config"));
+    EXPECT_EQ(world.canvas->LocationName(), longest);
+}
+
+TEST_F(CreateLocation, NotesTheFilesCannotHoldAreRefusedAndNamed) {
+    const auto before = world.snapshot();
+    create([&] {
+        retype(window.txtLocationName, "intl");
+        window.txtInfo->setPlainText(QStringLiteral("中文 😀 Müller ©"));
+    });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages[0].icon, ui::MessageIcon::Warning);
+    for (const char* code : {"U+4E2D", "U+6587", "U+1F600", "U+00FC"})
+        EXPECT_NE(world.messages[0].text.find(code), std::string::npos) << code;
+    EXPECT_EQ(world.messages[0].text.find("U+00A9"), std::string::npos) << "the code page has ©";
+    EXPECT_EQ(world.snapshot(), before);
+    EXPECT_EQ(world.canvas->LocationName(), "main");
 }
 
 TEST_F(CreateLocation, AGridTooLargeToBuildIsReportedAndTheLoadedLocationStays) {

@@ -7,6 +7,7 @@
 #include "editor/map_folder.h"
 #include "managers/frm_manager_location.h"
 #include "managers/frm_map_manager.h"
+#include "managers/map_creation.h"
 #include "test_support/byte_difference.h"
 
 #include <QCheckBox>
@@ -205,6 +206,67 @@ TEST_F(MapManager, ClosingTheLocationManagerWithoutMainKeepsTheMapAndClosesToo) 
     EXPECT_TRUE(world.exists("Maps/unfinished/unfinished.mpc"));
     EXPECT_FALSE(world.exists("Maps/unfinished/main.map"));
     EXPECT_EQ(editor::MapFolder(), world.appFolder() + "Maps\\unfinished\\");
+}
+
+TEST_F(MapManager, AMapLeftWithoutItsFirstLocationHasNoLocationOnTheCanvas) {
+    world.openMap("Default", "cave");
+    world.mainWindow.setWindowTitle("[Default] - cave");
+    createMap([&] { retype(window.txtMapName, "Test"); },
+              [&] { QTest::keyClick(locations.txtNewMapWidth, Qt::Key_Escape); });
+    EXPECT_EQ(world.canvas->MapPath(), "Test");
+    EXPECT_FALSE(world.canvas->hasLocation()) << "cave's grid is not Test's";
+    EXPECT_EQ(world.canvas->MapWidth(), -1);
+    EXPECT_EQ(world.canvas->MapHeight(), -1);
+    EXPECT_EQ(world.mainWindow.windowTitle(), QStringLiteral("[Test]"));
+    EXPECT_FALSE(world.exists("Maps/Test/cave.map"));
+}
+
+TEST_F(MapManager, TextsTheDescriptionCannotHoldAreRefusedAndNothingIsWritten) {
+    const auto before = world.snapshot();
+    createMap([&] {
+        retype(window.txtMapName, "intl");
+        window.txtDescription->setPlainText(QStringLiteral("中文 😀 Müller ©"));
+        window.txtAuthor->setText(QStringLiteral("Jürgen"));
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(view.shown);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages[0].icon, ui::MessageIcon::Warning);
+    EXPECT_NE(world.messages[0].text.find(ru("Описание:")), std::string::npos);
+    EXPECT_NE(world.messages[0].text.find("U+1F600"), std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
+
+    world.messages.clear();
+    createMap([&] {
+        retype(window.txtMapName, "intl");
+        window.txtDescription->setPlainText(QStringLiteral("Холмы ©"));
+        window.txtAuthor->setText(QStringLiteral("Jürgen"));
+    });
+    ASSERT_EQ(world.messages.size(), 1u) << "the author is checked too";
+    EXPECT_NE(world.messages[0].text.find(ru("Автор:")), std::string::npos);
+    EXPECT_NE(world.messages[0].text.find("U+00FC"), std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST_F(MapManager, ANameTooLongForTheDescriptionFileIsRefused) {
+    const auto before = world.snapshot();
+    createMap([&] { window.txtMapName->setText(QString(252, 'm')); });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_NE(world.messages[0].text.find(ru("слишком длинное")), std::string::npos);
+    EXPECT_EQ(world.snapshot(), before);
+}
+
+TEST(MapCreation, AFailedDescriptionTakesAwayTheFolderItMade) {
+    ManagerWorld world;
+    const auto before = world.snapshot();
+    managers::NewMap map;
+    map.name = std::string(252, 'm'); // the folder fits, its description file does not
+    const managers::WriteFailure failure = managers::createMap(map);
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure.file.find(".mpc"), std::string::npos);
+    EXPECT_FALSE(world.exists("Maps/" + map.name));
+    EXPECT_EQ(world.snapshot(), before);
 }
 
 TEST_F(MapManager, NewLocationAfterwardsEnablesTheNameAndCancelAgainAndOpensFresh) {

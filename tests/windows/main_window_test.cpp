@@ -91,7 +91,9 @@ TEST(MainWindow, StartsWithTheSpecifiedLayoutAndNothingLoaded) {
               (QStringList{"Новая карта", "Открыть карту", "-", "Новая локация", "Открыть локацию",
                            "Сохранить локацию", "Менеджер локаций", "-", "Выход"}));
     for (int line = 0; line < m.window.List1->count(); ++line)
-        EXPECT_EQ(m.window.List1->item(line)->checkState(), Qt::Unchecked);
+        EXPECT_EQ(m.window.List1->item(line)->checkState(),
+                  line == 0 || line == 1 || line == 7 || line == 8 ? Qt::Checked : Qt::Unchecked)
+            << "the marks show the switches that are on, line " << line;
 }
 
 TEST(MainWindow, OpeningAMapShowsItsLocationAndTheFieldsFollowTheCursor) {
@@ -101,7 +103,7 @@ TEST(MainWindow, OpeningAMapShowsItsLocationAndTheFieldsFollowTheCursor) {
     EXPECT_EQ(m.window.txtMapWidth->text(), "8");
     EXPECT_EQ(m.window.txtMapHeight->text(), "6");
     EXPECT_TRUE(m.world.messages.empty()) << m.world.lastText();
-    EXPECT_EQ(m.window.txtLevel[0]->text(), "0") << "a load moves no cursor";
+    EXPECT_EQ(m.window.txtLevel[0]->text(), "1") << "the loaded cursor cell (0, 0) at once";
     m.clickCell(0, 2);
     EXPECT_EQ(m.window.txtLevel[0]->text(), "1");
     EXPECT_EQ(m.window.txtCursorY->text(), "2");
@@ -160,7 +162,7 @@ TEST(Palette, PlacingObjectsMarksTheirFootprintAcrossTheEdges) {
     EXPECT_EQ(m.block(7, 0), '1');
     EXPECT_EQ(m.block(0, 0), '1');
     EXPECT_EQ(m.block(1, 0), 0);
-    EXPECT_EQ(m.window.txtLevel[1]->text(), "0") << "placing moves no cursor";
+    EXPECT_EQ(m.window.txtLevel[1]->text(), "2") << "the box shows what was placed";
 }
 
 TEST(Palette, GroundEntriesWriteTheGroundAndRefuseCodesAbove255) {
@@ -218,7 +220,7 @@ TEST(Inspector, ValueBoxesTakeDigitsAndKeepTheirBounds) {
     EXPECT_EQ(m.object(2, 1), 65535) << "an empty box writes nothing";
 }
 
-TEST(Inspector, ShortcutsInAValueBoxAreFollowedByItsKeyRelease) {
+TEST(Inspector, ShortcutsInAValueBoxKeepTheirMeaningAndTheBoxWritesNothingAfter) {
     MainWindow m;
     m.window.openMap("Default");
     m.clickCell(4, 2);
@@ -228,9 +230,13 @@ TEST(Inspector, ShortcutsInAValueBoxAreFollowedByItsKeyRelease) {
     EXPECT_TRUE(m.window.chkIsBlock->isChecked());
     EXPECT_EQ(m.block(4, 2), 1);
     EXPECT_EQ(object->text(), "0") << "the letter does not reach the box";
-    type(object, " "); // places object 2, then the release writes the box's 0
-    EXPECT_EQ(m.object(4, 2), 0);
-    EXPECT_EQ(m.block(5, 2), '1') << "the footprint stays";
+    type(object, " "); // places object 2; the box shows it and writes nothing back
+    EXPECT_EQ(m.object(4, 2), 2);
+    EXPECT_EQ(object->text(), "2");
+    EXPECT_EQ(m.block(5, 2), '1') << "the footprint";
+    type(object, "d");
+    EXPECT_EQ(m.object(4, 2), 0) << "D in the box removes the object";
+    EXPECT_EQ(object->text(), "0");
     type(m.map(), "и");
     EXPECT_FALSE(m.window.chkIsBlock->isChecked());
     EXPECT_EQ(m.block(4, 2), 0);
