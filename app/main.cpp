@@ -2,20 +2,60 @@
 // it; the optional arguments open a map and a location at once, name another
 // application folder, or write a picture of the window and quit.
 
+#include "app/unattended_messages.h"
 #include "canvas/picture_format.h"
 #include "canvas/world_canvas.h"
 #include "editor/editor_application.h"
 #include "editor/frm_main.h"
 #include "support/application_folder.h"
 #include "support/cp1251.h"
+#include "support/file_system.h"
+#include "support/mdl_main.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+// The toolkit's own notes (about the session's folders and the like) are not
+// for a script that runs the editor.
+void quietToolkitNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "mapeditor: %s\n", text.toLocal8Bit().constData());
+}
+
+bool wantsScreenshot(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--screenshot" || argument.starts_with("--screenshot="))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit makes a write fail with its reason instead of ending
+    // the program half-way through a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    // A screenshot needs no screen: without one (a build machine), the
+    // window is drawn off-screen.
+    const bool unattended = wantsScreenshot(argc, argv);
+    if (unattended)
+        qInstallMessageHandler(quietToolkitNotes);
+    if (unattended && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     EditorApplication app(argc, argv);
     // No display name: the toolkit would append it to every window title the
     // desktop shows, and the titles are the program's own texts.
@@ -28,13 +68,31 @@ int main(int argc, char** argv) {
                                   "DIR");
     const QCommandLineOption map("map", "Open this map of the folder Maps.", "NAME");
     const QCommandLineOption location("location", "Then go to this location of the map.", "NAME");
-    const QCommandLineOption screenshot("screenshot", "Write the window to FILE.png and quit.",
-                                        "FILE.png");
+    const QCommandLineOption screenshot(
+        "screenshot",
+        "Write a picture of the window to FILE (.png, .bmp, .ppm or .jpg) and quit; messages go "
+        "to the error stream instead of message boxes, and the exit code is 1 after an error.",
+        "FILE");
     parser.addOptions({root, map, location, screenshot});
     parser.process(app);
 
-    if (parser.isSet(root))
+    if (parser.isSet(root)) {
         appfolder::setNative(parser.value(root).toStdString());
+        if (!fsys::isFolder(mdlMain::ApplicationFolder())) {
+            std::fprintf(stderr, "mapeditor: --root %s: no such folder\n",
+                         parser.value(root).toLocal8Bit().constData());
+            return 1;
+        }
+    }
+    const QString file = parser.value(screenshot);
+    if (unattended && !canvas::pictureFormatFor(file.toStdString())) {
+        std::fprintf(stderr, "mapeditor: cannot write %s: unknown picture format (use %s)\n",
+                     file.toLocal8Bit().constData(), canvas::kPictureExtensions);
+        return 1;
+    }
+    std::optional<UnattendedMessages> messages;
+    if (unattended)
+        messages.emplace();
 
     frmMain window;
     if (parser.isSet(map))
@@ -43,20 +101,15 @@ int main(int argc, char** argv) {
         window.goToLocation(cp1251::fromUtf8(parser.value(location).toStdString()));
     window.show();
 
-    if (parser.isSet(screenshot)) {
-        const QString file = parser.value(screenshot);
-        const char* format = canvas::pictureFormatFor(file.toStdString());
-        if (!format) {
-            std::fprintf(stderr, "mapeditor: cannot write %s: unknown picture format (use %s)\n",
-                         file.toLocal8Bit().constData(), canvas::kPictureExtensions);
-            return 1;
-        }
-        QTimer::singleShot(0, &window, [&window, file, format] {
-            const bool saved = window.grab().save(file, format);
+    if (unattended) {
+        QTimer::singleShot(0, &window, [&window, &messages, file] {
+            std::string reason;
+            const bool saved = canvas::writePictureFile(
+                window.grab().toImage(), canvas::nativePath(file.toStdString()), reason);
             if (!saved)
-                std::fprintf(stderr, "mapeditor: cannot write %s\n",
-                             file.toLocal8Bit().constData());
-            QApplication::exit(saved ? 0 : 1);
+                std::fprintf(stderr, "mapeditor: cannot write %s: %s\n",
+                             file.toLocal8Bit().constData(), reason.c_str());
+            QApplication::exit(saved && !messages->hadError() ? 0 : 1);
         });
     }
     return app.exec();

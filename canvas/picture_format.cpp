@@ -1,7 +1,13 @@
 #include "canvas/picture_format.h"
 
+#include "support/crash_safe_writer.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageWriter>
+
 #include <cctype>
-#include <string>
 
 namespace canvas {
 
@@ -22,6 +28,38 @@ const char* pictureFormatFor(std::string_view fileName) {
     if (extension == "jpg" || extension == "jpeg")
         return "JPG";
     return nullptr;
+}
+
+std::filesystem::path nativePath(const std::string& utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+bool writePictureFile(const QImage& image, const std::filesystem::path& target,
+                      std::string& reason) {
+    const std::u8string name = target.filename().u8string();
+    const char* format =
+        pictureFormatFor(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+    if (!format) {
+        reason = std::string("unknown picture format (use ") + kPictureExtensions + ")";
+        return false;
+    }
+    // The whole picture is made in memory first, so a failure of the encoder
+    // touches no file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) {
+        reason = "the picture could not be encoded: " + writer.errorString().toStdString();
+        return false;
+    }
+    std::error_code ec;
+    if (!fsys::replaceNativeFile(target, std::string_view(bytes.constData(), bytes.size()), ec)) {
+        reason = ec.message();
+        return false;
+    }
+    return true;
 }
 
 } // namespace canvas

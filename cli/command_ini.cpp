@@ -36,6 +36,8 @@ int runIni(const Args& args) {
         return args.empty() ? 1 : 0;
     }
     const std::string& verb = args[0];
+    if ((verb == "get" || verb == "set") && args.size() >= 2 && args[1].empty())
+        throw Failure{"the file name is empty"};
     if (verb == "get" && (args.size() == 4 || args.size() == 5)) {
         const std::string value = mdlINI::ReadIni(text(args[1]), text(args[2]), text(args[3]),
                                                   args.size() == 5 ? text(args[4]) : std::string());
@@ -49,7 +51,7 @@ int runIni(const Args& args) {
             throw Failure{"cannot write " + args[1] + ": " + ec.message()};
         return 0;
     }
-    throw Failure{"ini: expected \"get FILE SECTION KEY [DEFAULT]\" or "
+    throw Failure{"expected \"get FILE SECTION KEY [DEFAULT]\" or "
                   "\"set FILE SECTION KEY VALUE\" (see mapedit ini --help)"};
 }
 

@@ -11,7 +11,6 @@
 #include <iostream>
 #include <QGuiApplication>
 #include <QImage>
-#include <sstream>
 
 namespace cli {
 namespace {
@@ -20,7 +19,7 @@ const char* const kUsage =
     R"(usage: mapedit render [--root DIR] --map NAME [--location NAME] [--resources FOLDER]
                       [--view X,Y] [--cells COLS,ROWS] [--cell-size W,H]
                       [--cursor COL,ROW | --no-cursor] [--show LIST] [--whole]
-                      --out FILE
+                      [--allow-missing-pictures] --out FILE
 
 Draws a location's view exactly as the editor's canvas does and writes it as a
 picture of CellWidth x COLS by CellHeight x ROWS pixels, in the format FILE's
@@ -34,6 +33,12 @@ extension names: .png, .bmp, .ppm or .jpg (any case).
                contours, blocks, guards, actions, coords; or none
                (default earth,objects)
   --whole      the whole location: view 0,0, width x height cells, no cursor
+  --allow-missing-pictures
+               draw even when the catalogues cannot be loaded (their pictures
+               are drawn as placeholders, and the reason is printed as a
+               warning); without it nothing is written and the exit code is 1
+The file is written whole or not at all: an existing file stays as it was
+when the write fails.
 )";
 
 constexpr long long kMaxSide = 16384;
@@ -41,8 +46,9 @@ constexpr long long kMaxBytes = 1ll << 30;
 
 std::pair<long long, long long> parsePair(const std::string& text, const std::string& what) {
     const auto comma = text.find(',');
-    if (comma == std::string::npos)
-        throw Failure{what + " must be two numbers separated by a comma, not \"" + text + "\""};
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
+        throw Failure{what + " takes two numbers separated by one comma (X,Y), not \"" + text +
+                      "\""};
     return {parseNumber(text.substr(0, comma), what), parseNumber(text.substr(comma + 1), what)};
 }
 
@@ -57,27 +63,42 @@ void applySwitches(const std::string& list, canvas::CanvasView& view) {
     view.DrawBlockZone = view.DrawGuardZone = view.DrawActionZone = view.DrawCordinates = false;
     if (list == "none")
         return;
-    std::stringstream items(list);
-    std::string item;
-    while (std::getline(items, item, ',')) {
-        if (item == "earth")
-            view.DrawEarth = true;
-        else if (item == "objects")
-            view.DrawObjects = true;
-        else if (item == "cells")
-            view.DrawCells = true;
-        else if (item == "contours")
-            view.DrawObjectsContour = true;
-        else if (item == "blocks")
-            view.DrawBlockZone = true;
-        else if (item == "guards")
-            view.DrawGuardZone = true;
-        else if (item == "actions")
-            view.DrawActionZone = true;
-        else if (item == "coords")
-            view.DrawCordinates = true;
-        else
-            throw Failure{"--show: unknown switch \"" + item + "\""};
+    const struct {
+        const char* name;
+        bool canvas::CanvasView::*flag;
+    } switches[] = {
+        {"earth", &canvas::CanvasView::DrawEarth},
+        {"objects", &canvas::CanvasView::DrawObjects},
+        {"cells", &canvas::CanvasView::DrawCells},
+        {"contours", &canvas::CanvasView::DrawObjectsContour},
+        {"blocks", &canvas::CanvasView::DrawBlockZone},
+        {"guards", &canvas::CanvasView::DrawGuardZone},
+        {"actions", &canvas::CanvasView::DrawActionZone},
+        {"coords", &canvas::CanvasView::DrawCordinates},
+    };
+    std::size_t start = 0;
+    for (int position = 1;; ++position) {
+        const std::size_t comma = list.find(',', start);
+        const std::string item = list.substr(start, comma - start);
+        if (item.empty())
+            throw Failure{"--show: switch " + std::to_string(position) + " of \"" + list +
+                          "\" is empty"};
+        if (item == "none")
+            throw Failure{"--show: \"none\" stands alone, not in a list (\"" + list + "\")"};
+        bool known = false;
+        for (const auto& entry : switches) {
+            if (item == entry.name) {
+                view.*entry.flag = true;
+                known = true;
+            }
+        }
+        if (!known)
+            throw Failure{"--show: unknown switch \"" + item +
+                          "\" (known: earth, objects, cells, contours, blocks, guards, actions, "
+                          "coords, or none)"};
+        if (comma == std::string::npos)
+            return;
+        start = comma + 1;
     }
 }
 
@@ -132,12 +153,13 @@ int runRender(const Args& args) {
     std::set<std::string> valued = locationOptions();
     valued.insert(
         {"--resources", "--view", "--cells", "--cell-size", "--cursor", "--show", "--out"});
-    const CommandLine line(args, valued, {"--no-cursor", "--whole"});
+    const CommandLine line(args, valued, {"--no-cursor", "--whole", "--allow-missing-pictures"});
     if (!line.positional().empty())
         throw Failure{"unexpected argument \"" + line.positional().front() + "\""};
     const std::string out = line.required("--out");
-    const char* format = canvas::pictureFormatFor(out);
-    if (!format)
+    if (out.empty())
+        throw Failure{"--out names no file"};
+    if (!canvas::pictureFormatFor(out))
         throw Failure{"cannot write " + out + ": unknown picture format (use " +
                       canvas::kPictureExtensions + ")"};
     if (line.has("--cursor") && line.has("--no-cursor"))
@@ -166,6 +188,12 @@ int runRender(const Args& args) {
     }
     if (const auto cursor = line.value("--cursor")) {
         const auto [x, y] = parsePair(*cursor, "--cursor");
+        if (x < 0 || y < 0 || x >= view.CanvasCellCountX || y >= view.CanvasCellCountY)
+            throw Failure{"--cursor " + *cursor + " is outside the view of " +
+                          std::to_string(view.CanvasCellCountX) + " x " +
+                          std::to_string(view.CanvasCellCountY) + " cells (columns 0 to " +
+                          std::to_string(view.CanvasCellCountX - 1) + ", rows 0 to " +
+                          std::to_string(view.CanvasCellCountY - 1) + ")"};
         view.cursorPixelX = toInt32(x * view.CellWidth, "--cursor");
         view.cursorPixelY = toInt32(y * view.CellHeight, "--cursor");
     }
@@ -173,6 +201,10 @@ int runRender(const Args& args) {
 
     const LocationArguments location = openLocation(line);
     if (line.has("--whole")) {
+        if (location.size.width == 0)
+            throw Failure{"--whole: the location has no columns to draw (Width = 0)"};
+        if (location.size.height == 0)
+            throw Failure{"--whole: the location has no rows to draw (Height = 0)"};
         view.CurrentPositionX = view.CurrentPositionY = 0;
         view.CanvasCellCountX = location.size.width;
         view.CanvasCellCountY = location.size.height;
@@ -189,8 +221,12 @@ int runRender(const Args& args) {
     guiApplication();
     canvas::ResourceCatalogues catalogues;
     std::string resources = cp1251::fromUtf8(line.value("--resources").value_or("Resources"));
-    if (const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources); !loaded)
+    if (const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources); !loaded) {
+        if (!line.has("--allow-missing-pictures"))
+            throw Failure{"the catalogues cannot be loaded: " + oneLine(loaded.message()) +
+                          " (--allow-missing-pictures draws placeholders instead)"};
         std::cerr << "mapedit render: warning: " << oneLine(loaded.message()) << "\n";
+    }
 
     model::LocationGrid grid;
     RenderLoadListener listener;
@@ -207,8 +243,10 @@ int runRender(const Args& args) {
     renderer.DrawMap(picMap, grid, catalogues, view);
     if (picMap.isNull())
         throw Failure{"the view could not be drawn"};
-    if (!picMap.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(out), format))
-        throw Failure{"cannot write " + out};
+    std::string reason;
+    if (!canvas::writePictureFile(picMap.convertToFormat(QImage::Format_RGB888),
+                                  canvas::nativePath(out), reason))
+        throw Failure{"cannot write " + out + ": " + reason};
     return 0;
 }
 

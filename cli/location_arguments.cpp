@@ -7,6 +7,21 @@
 #include "support/mdl_main.h"
 
 namespace cli {
+namespace {
+
+// Digits with an optional sign and blanks around: a number, if too large.
+bool isDecimal(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    std::string_view digits = text.substr(first, last - first + 1);
+    if (digits.front() == '+' || digits.front() == '-')
+        digits.remove_prefix(1);
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace
 
 const std::set<std::string>& locationOptions() {
     static const std::set<std::string> options = {"--root", "--map", "--location"};
@@ -41,8 +56,9 @@ LocationArguments openLocation(const CommandLine& line) {
         std::string why;
         switch (problem->kind) {
         case model::ConfigProblem::Kind::NotANumber:
-            why = problem->key + " = \"" + cp1251::toUtf8(problem->value) +
-                  "\" is not a whole number";
+            why = problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\"" +
+                  (isDecimal(problem->value) ? " is out of range (0 to 2147483647)"
+                                             : " is not a whole number");
             break;
         case model::ConfigProblem::Kind::Negative:
             why = problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\" is negative";

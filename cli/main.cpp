@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <map>
@@ -20,7 +21,7 @@ commands:
                                        size and contents of a location
   cell --root DIR --map NAME [--location NAME] X Y
                                        the six values of one cell
-  render --root DIR --map NAME [--location NAME] [view options] --out FILE.png
+  render --root DIR --map NAME [--location NAME] [view options] --out FILE
                                        draw a location's view as the editor does
 
 Run "mapedit COMMAND --help" for the details of a command.
@@ -29,6 +30,11 @@ Run "mapedit COMMAND --help" for the details of a command.
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit makes a write fail with its reason instead of ending
+    // the program half-way through a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::vector<std::string> all(argv + 1, argv + argc);
     if (all.empty() || all[0] == "--help" || all[0] == "-h" || all[0] == "help") {
         std::cout << kUsage;

@@ -103,11 +103,18 @@ void CrashSafeWriter::abandon() {
 
 bool CrashSafeWriter::begin(std::string_view target, std::error_code& ec) {
     abandon();
-    m_written = 0;
-    m_oldSize = 0;
-    m_target = resolve(target, ec);
+    const fs::path native = resolve(target, ec);
     if (ec)
         return false;
+    return beginNative(native, ec);
+}
+
+bool CrashSafeWriter::beginNative(const fs::path& target, std::error_code& ec) {
+    abandon();
+    ec.clear();
+    m_written = 0;
+    m_oldSize = 0;
+    m_target = target;
     if (m_target.empty() || !m_target.has_filename()) {
         ec = std::make_error_code(std::errc::is_a_directory);
         return false;
@@ -240,6 +247,12 @@ bool CrashSafeWriter::commit(std::error_code& ec) {
 bool replaceFile(std::string_view target, std::string_view bytes, std::error_code& ec) {
     CrashSafeWriter writer;
     return writer.begin(target, ec) && writer.reserve(bytes.size(), ec) &&
+           writer.write(bytes.data(), bytes.size(), ec) && writer.commit(ec);
+}
+
+bool replaceNativeFile(const fs::path& target, std::string_view bytes, std::error_code& ec) {
+    CrashSafeWriter writer;
+    return writer.beginNative(target, ec) && writer.reserve(bytes.size(), ec) &&
            writer.write(bytes.data(), bytes.size(), ec) && writer.commit(ec);
 }
 

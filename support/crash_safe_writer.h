@@ -37,6 +37,9 @@ public:
     // Refused for a folder, a special file or a file the program may not
     // write, as writing it in place would be.
     bool begin(std::string_view target, std::error_code& ec);
+    // The same for a native path the user named (an output file of the
+    // command-line tools), taken as it is.
+    bool beginNative(const std::filesystem::path& target, std::error_code& ec);
 
     // Sets aside room on the disk for `bytes` in all, when the system can:
     // a disk too full for the save fails here, before anything is written,
@@ -76,5 +79,7 @@ private:
 
 // Replaces the whole content of `target` with `bytes` through the writer.
 bool replaceFile(std::string_view target, std::string_view bytes, std::error_code& ec);
+bool replaceNativeFile(const std::filesystem::path& target, std::string_view bytes,
+                       std::error_code& ec);
 
 } // namespace fsys

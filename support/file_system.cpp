@@ -165,7 +165,14 @@ std::string toText(const fs::path& native) {
 std::string displayText(std::string_view text) {
     std::error_code ec;
     const fs::path native = resolve(text, ec);
-    return ec ? std::string(text) : componentText(native);
+    if (!ec)
+        return componentText(native);
+    // A text that names no place is still shown with the system's separators.
+    std::string shown(text);
+    if (fs::path::preferred_separator != '\\')
+        std::replace(shown.begin(), shown.end(), '\\',
+                     static_cast<char>(fs::path::preferred_separator));
+    return shown;
 }
 
 Probe probe(std::string_view text) {

@@ -4,6 +4,8 @@
 #include "canvas_world.h"
 #include "test_support/process.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <QImage>
 #include <QTest>
@@ -142,4 +144,109 @@ TEST(RenderTool, WritesTheFormatItsFileNameAsksForAndRefusesOthers) {
         EXPECT_NE(r.err.find("unknown picture format"), std::string::npos) << r.err;
         EXPECT_FALSE(std::filesystem::exists(dir + "/" + name));
     }
+}
+
+namespace {
+
+// Names of the files of a folder, for "nothing else was left".
+std::vector<std::string> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+testing_support::ProcessResult render(const RenderWorld& world, std::vector<std::string> extra,
+                                      testing_support::ProcessLimits limits = {}) {
+    std::vector<std::string> args = {"render", "--root", world.root().path().string(), "--map",
+                                     "Default"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return runProcess(MAPEDIT_CLI, args, limits);
+}
+
+} // namespace
+
+TEST(RenderTool, AWriteThatFailsPartWayLeavesTheOldPictureWholeAndNoPartialFile) {
+    RenderWorld world;
+    const auto out = world.root().path() / "pictures";
+    std::filesystem::create_directories(out);
+    ASSERT_EQ(render(world, {"--cells", "4,3", "--out", (out / "old.png").string()}).exitCode, 0);
+    const std::string old = world.root().read("pictures/old.png");
+
+    // A file-size limit far below the new picture: the write fails half-way.
+    testing_support::ProcessLimits limits;
+    limits.fileSizeBytes = 2000;
+    for (const char* name : {"old.png", "new.bmp"}) {
+        const auto r = render(world, {"--cells", "40,30", "--out", (out / name).string()}, limits);
+        EXPECT_EQ(r.exitCode, 1) << name << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find(std::string("cannot write ") + (out / name).string()),
+                  std::string::npos)
+            << r.err;
+        EXPECT_NE(r.err.find("File too large"), std::string::npos) << "the system's reason";
+    }
+    EXPECT_EQ(world.root().read("pictures/old.png"), old) << "the old picture stays whole";
+    EXPECT_EQ(filesIn(out), std::vector<std::string>{"old.png"}) << "no partial file is left";
+}
+
+TEST(RenderTool, CataloguesThatCannotBeLoadedFailTheRunUnlessPlaceholdersAreAllowed) {
+    RenderWorld world;
+    const std::string out = (world.root().path() / "x.png").string();
+    const auto refused = render(world, {"--resources", "Nope", "--out", out});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << refused.err;
+    EXPECT_NE(refused.err.find("level0.ini"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--allow-missing-pictures"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const auto allowed =
+        render(world, {"--resources", "Nope", "--allow-missing-pictures", "--out", out});
+    EXPECT_EQ(allowed.exitCode, 0) << allowed.err;
+    EXPECT_NE(allowed.err.find("mapedit render: warning: "), std::string::npos) << allowed.err;
+    EXPECT_TRUE(std::filesystem::exists(out));
+
+    std::filesystem::remove(world.root().path() / "Resources/level1.ini");
+    std::filesystem::remove(out);
+    EXPECT_EQ(render(world, {"--out", out}).exitCode, 1) << "a missing object catalogue";
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST(RenderTool, EveryRefusalSaysWhatIsWrongInOneLineAndWritesNothing) {
+    RenderWorld world;
+    const auto dir = world.root().path();
+    std::filesystem::create_directories(dir / "folder.png");
+    world.root().write("Maps/Default/empty.config", "[CONFIG]\r\nWidth=0\r\nHeight=4\r\n");
+    world.root().write("Maps/Default/empty.map", "");
+    world.root().write("Maps/Default/flat.config", "[CONFIG]\r\nWidth=5\r\nHeight=0\r\n");
+    world.root().write("Maps/Default/flat.map", std::string(40, '\0'));
+    const std::string out = (dir / "x.png").string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;
+    };
+    const Case cases[] = {
+        {{"--cells", "3,3,3", "--out", out}, "two numbers separated by one comma"},
+        {{"--show", "none,earth", "--out", out}, "\"none\" stands alone"},
+        {{"--show", "earth,,objects", "--out", out}, "switch 2 of \"earth,,objects\" is empty"},
+        {{"--show", "earth,", "--out", out}, "switch 2 of \"earth,\" is empty"},
+        {{"--show", "earth,sky", "--out", out}, "unknown switch \"sky\""},
+        {{"--cursor", "-1,-1", "--out", out}, "outside the view of 10 x 10 cells"},
+        {{"--cells", "4,3", "--cursor", "4,0", "--out", out}, "columns 0 to 3, rows 0 to 2"},
+        {{"--location", "empty", "--whole", "--out", out}, "no columns to draw"},
+        {{"--location", "flat", "--whole", "--out", out}, "no rows to draw"},
+        {{"--out", (dir / "nodir/x.png").string()}, "No such file or directory"},
+        {{"--out", (dir / "folder.png").string()}, "Is a directory"},
+        {{"--out", ""}, "--out names no file"},
+    };
+    for (const Case& c : cases) {
+        const auto r = render(world, c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.says;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("mapedit render: mapedit"), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(dir / "nodir"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.png"));
 }

@@ -129,3 +129,31 @@ TEST(CliIni, ArgumentsOutsideTheCodePageAreRefusedNotMangled) {
     EXPECT_EQ(ok.exitCode, 0);
     EXPECT_EQ(root.read("a.ini"), "[\xD0\xE0\xE7\xE4\xE5\xEB]\r\nk=\xA8\xEB\xEA\xE0\r\n");
 }
+
+TEST(CliMessages, SayWhatIsWrongOnceWithOnePrefixAndOneStyleOfPaths) {
+    CliWorld w;
+    w.root.write("Maps/Default/wide.config", "[CONFIG]\r\nWidth=2147483648\r\nHeight=1\r\n");
+    w.root.write("Maps/Default/wide.map", "");
+    const auto wide = w.run({"info", "--root", w.dir, "--map", "Default", "--location", "wide"});
+    expectOneLineFailure(wide, "Width = \"2147483648\" is out of range (0 to 2147483647)");
+    w.root.write("Maps/Default/word.config", "[CONFIG]\r\nWidth=12ab\r\nHeight=1\r\n");
+    w.root.write("Maps/Default/word.map", "");
+    expectOneLineFailure(w.run({"info", "--root", w.dir, "--map", "Default", "--location", "word"}),
+                         "Width = \"12ab\" is not a whole number");
+
+    // A location name that climbs out: the path in the message uses the
+    // system's separators only.
+    const auto climbing =
+        w.run({"info", "--root", w.dir, "--map", "Default", "--location", "../../../x"});
+    EXPECT_EQ(climbing.exitCode, 1);
+    EXPECT_EQ(climbing.err.find('\\'), std::string::npos) << climbing.err;
+
+    const auto empty = runProcess(MAPEDIT_CLI, {"ini", "set", "", "S", "K", "v"});
+    expectOneLineFailure(empty, "the file name is empty");
+    EXPECT_EQ(empty.err.find("directory"), std::string::npos) << empty.err;
+    expectOneLineFailure(runProcess(MAPEDIT_CLI, {"ini", "get", "", "S", "K"}),
+                         "the file name is empty");
+    const auto usage = runProcess(MAPEDIT_CLI, {"ini", "frobnicate"});
+    expectOneLineFailure(usage, "mapedit ini: expected");
+    EXPECT_EQ(usage.err.find("ini: ini:"), std::string::npos) << usage.err;
+}

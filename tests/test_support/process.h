@@ -1,6 +1,7 @@
 #pragma once
 // Runs a program to its end and collects what it printed.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,21 @@ struct ProcessResult {
     int exitCode = -1;
     std::string out;
     std::string err;
+    bool timedOut = false; // killed when its time was up
 };
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args);
+
+// What a run may take: at most `seconds` (then it is killed and the result
+// says so), files of at most `fileSizeBytes` (0: no limit), and `environment`
+// entries ("NAME=value") added to the test's own.
+struct ProcessLimits {
+    int seconds = 60;
+    std::uint64_t fileSizeBytes = 0;
+    std::vector<std::string> environment;
+};
+
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         const ProcessLimits& limits);
 
 } // namespace testing_support
