@@ -45,13 +45,10 @@ std::uint64_t bytesOf(const QImage& image) {
     return static_cast<std::uint64_t>(image.sizeInBytes());
 }
 
-// The masked sprite of a picture and its mask covers the larger width and the
-// larger height of the two, with two words a pixel: a wide picture with a tall
-// mask asks for far more than both.
-std::uint64_t spriteBytes(const QImage& picture, const QImage& mask) {
-    const QSize size = picture.size().expandedTo(mask.size());
+// The masked sprite of a picture covers the picture, with two words a pixel.
+std::uint64_t spriteBytes(const QImage& picture) {
     const std::uint64_t pixels =
-        static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height());
+        static_cast<std::uint64_t>(picture.width()) * static_cast<std::uint64_t>(picture.height());
     return pixels > kMaxCatalogueBytes ? kMaxCatalogueBytes + 1 : pixels * 8;
 }
 
@@ -238,7 +235,7 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
             if (!mask.reason.empty())
                 return pictureFailure(maskFile, i, mask.reason);
             if (!budget.take(bytesOf(picture.image) + bytesOf(mask.image) +
-                             spriteBytes(picture.image, mask.image)))
+                             spriteBytes(picture.image)))
                 return overBudget(file, i);
             entry.sprite = MaskedImage::fromMaskAndPicture(mask.image, picture.image);
             entry.picture = std::move(picture.image);

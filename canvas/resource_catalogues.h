@@ -73,7 +73,7 @@ public:
     QSize objectSpriteSize(int entry) const;
 
     // How far right of its cell's left edge an object can reach: the widest
-    // sprite or mask, and its contour one pixel past the sprite.
+    // picture, and its contour one pixel past it.
     int objectReach() const { return m_objectReach; }
 
     // Changes whenever the ground buffers may have changed; no two catalogue
