@@ -72,7 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (result.file.empty() || result.reason.empty()) {
         fuzzing::fail("a failed load names no file or no reason");
     }
-    // No sprite reaches beyond its picture, whatever the mask's size.
+    // At most one warning an object entry loaded, and no sprite reaches
+    // beyond its picture, whatever the mask's size.
+    if (result.warnings.size() > static_cast<std::size_t>(catalogues.objectBufferCount()))
+        fuzzing::fail("more warnings than object entries");
     for (int i = 0; i < catalogues.objectBufferCount(); ++i) {
         const canvas::MaskedImage& sprite = catalogues.objectSprite(i);
         if (QSize(sprite.width(), sprite.height()) != catalogues.picObjectBufferPic(i).size())

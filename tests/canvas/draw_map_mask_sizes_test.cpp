@@ -55,6 +55,7 @@ protected:
         std::string resourcesPath = "Resources";
         const canvas::ResourceLoadResult result = catalogues.LoadResources(resourcesPath);
         ASSERT_TRUE(result.ok) << result.message();
+        ASSERT_EQ(result.warnings.size(), 1u);
         setCell(Layer::Objects, 2, 2, 1);
         draw();
     }

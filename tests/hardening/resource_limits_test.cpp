@@ -179,6 +179,9 @@ TEST(ResourceLimits, AWidePictureWithATallMaskMakesASpriteOfThePictureOnly) {
     std::string path = "Resources";
     const canvas::ResourceLoadResult result = catalogues.LoadResources(path);
     ASSERT_TRUE(result.ok) << result.message();
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_TRUE(mentions(result.warnings[0], "OBJ-1")) << result.warnings[0];
+    EXPECT_TRUE(mentions(result.warnings[0], ru("маска 1 x 20000 точек"))) << result.warnings[0];
     EXPECT_EQ(catalogues.objectSprite(1).width(), 20000);
     EXPECT_EQ(catalogues.objectSprite(1).height(), 1);
     EXPECT_LE(peakMegabytes() - before, kAllowedGrowthMb);
