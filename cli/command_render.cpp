@@ -189,7 +189,10 @@ int runRender(const Args& args) {
     guiApplication();
     canvas::ResourceCatalogues catalogues;
     std::string resources = cp1251::fromUtf8(line.value("--resources").value_or("Resources"));
-    if (const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources); !loaded)
+    const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources);
+    for (const std::string& warning : loaded.warnings)
+        std::cerr << "mapedit render: warning: " << oneLine(warning) << "\n";
+    if (!loaded)
         std::cerr << "mapedit render: warning: " << oneLine(loaded.message()) << "\n";
 
     model::LocationGrid grid;
