@@ -22,16 +22,16 @@ MaskedImage::MaskedImage(int width, int height)
 MaskedImage MaskedImage::fromMaskAndPicture(const QImage& mask, const QImage& picture) {
     const QImage m = asRgb32(mask);
     const QImage p = asRgb32(picture);
-    MaskedImage image(std::max(m.width(), p.width()), std::max(m.height(), p.height()));
-    for (int y = 0; y < m.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(m.constScanLine(y));
-        for (int x = 0; x < m.width(); ++x)
-            image.orAt(x, y) = ~row[x];
-    }
-    for (int y = 0; y < p.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(p.constScanLine(y));
-        for (int x = 0; x < p.width(); ++x)
-            image.andAt(x, y) = row[x];
+    MaskedImage image(p.width(), p.height());
+    const int width = std::min(m.width(), p.width());
+    const int height = std::min(m.height(), p.height());
+    for (int y = 0; y < height; ++y) {
+        const auto* maskRow = reinterpret_cast<const std::uint32_t*>(m.constScanLine(y));
+        const auto* pictureRow = reinterpret_cast<const std::uint32_t*>(p.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            image.orAt(x, y) = ~maskRow[x];
+            image.andAt(x, y) = pictureRow[x];
+        }
     }
     return image;
 }

@@ -5,8 +5,7 @@
 // "keep", "set" or "clear", and so does any sequence of them: applying a
 // MaskedImage to a pixel gives (d | orBits) & andBits. A mask transferred with
 // MERGEPAINT (d | ~mask) followed by a picture with SRCAND (d & picture) is
-// orBits = ~mask, andBits = picture; outside the mask's or the picture's own
-// size the pair leaves the destination as it is.
+// orBits = ~mask, andBits = picture.
 
 #include <QImage>
 
@@ -19,8 +18,10 @@ class MaskedImage {
 public:
     MaskedImage() = default;
 
-    // The masked draw: mask with MERGEPAINT, then picture with SRCAND, both
-    // from the top-left corner at their own sizes.
+    // The masked draw of a picture within its own rectangle, of the picture's
+    // size: where the mask reaches, the mask with MERGEPAINT, then the picture
+    // with SRCAND; where it does not, the destination is kept. A larger mask
+    // is cut at the picture's edges.
     static MaskedImage fromMaskAndPicture(const QImage& mask, const QImage& picture);
     // A transfer with MERGEPAINT alone.
     static MaskedImage fromMergePaint(const QImage& source);

@@ -45,13 +45,10 @@ std::uint64_t bytesOf(const QImage& image) {
     return static_cast<std::uint64_t>(image.sizeInBytes());
 }
 
-// The masked sprite of a picture and its mask covers the larger width and the
-// larger height of the two, with two words a pixel: a wide picture with a tall
-// mask asks for far more than both.
-std::uint64_t spriteBytes(const QImage& picture, const QImage& mask) {
-    const QSize size = picture.size().expandedTo(mask.size());
+// The masked sprite of a picture covers the picture, with two words a pixel.
+std::uint64_t spriteBytes(const QImage& picture) {
     const std::uint64_t pixels =
-        static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height());
+        static_cast<std::uint64_t>(picture.width()) * static_cast<std::uint64_t>(picture.height());
     return pixels > kMaxCatalogueBytes ? kMaxCatalogueBytes + 1 : pixels * 8;
 }
 
@@ -70,7 +67,11 @@ bool isGiven(std::string_view value) {
 }
 
 ResourceLoadResult failure(std::string file, std::string reason) {
-    return ResourceLoadResult{false, std::move(file), std::move(reason)};
+    ResourceLoadResult result;
+    result.ok = false;
+    result.file = std::move(file);
+    result.reason = std::move(reason);
+    return result;
 }
 
 // Reads "Count" of section "DATA"; on success `count` is the value.
@@ -125,6 +126,17 @@ ResourceLoadResult overBudget(const std::string& catalogue, std::int32_t entry) 
                                   std::to_string(kMaxCatalogueBytes >> 20) + ru(" МБ памяти"));
 }
 
+std::string sizeText(const QSize& size) {
+    return std::to_string(size.width()) + " x " + std::to_string(size.height());
+}
+
+std::string maskSizeWarning(const std::string& catalogue, std::int32_t entry, const QSize& mask,
+                            const QSize& picture) {
+    return fsys::displayText(catalogue) + ru(": запись ") + entrySection(entry) + ru(": маска ") +
+           sizeText(mask) + ru(" точек другого размера, чем картинка ") + sizeText(picture) +
+           ru("; картинка рисуется в своих границах");
+}
+
 } // namespace
 
 std::string ResourceLoadResult::message() const {
@@ -152,7 +164,9 @@ ResourceLoadResult ResourceCatalogues::LoadResources(std::string& ResourcesPath)
     ResourceLoadResult result = loadEarths(folder);
     if (!result)
         return result;
-    result = loadObjects(folder);
+    std::vector<std::string> warnings;
+    result = loadObjects(folder, warnings);
+    result.warnings = std::move(warnings);
     measureObjectReach();
     return result;
 }
@@ -199,7 +213,8 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
     return {};
 }
 
-ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
+ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder,
+                                                   std::vector<std::string>& warnings) {
     const std::string file = folder + "level1.ini";
     const ini::IniSnapshot catalogue(file);
     std::int64_t count = 0;
@@ -238,8 +253,11 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder) {
             if (!mask.reason.empty())
                 return pictureFailure(maskFile, i, mask.reason);
             if (!budget.take(bytesOf(picture.image) + bytesOf(mask.image) +
-                             spriteBytes(picture.image, mask.image)))
+                             spriteBytes(picture.image)))
                 return overBudget(file, i);
+            if (mask.image.size() != picture.image.size())
+                warnings.push_back(
+                    maskSizeWarning(file, i, mask.image.size(), picture.image.size()));
             entry.sprite = MaskedImage::fromMaskAndPicture(mask.image, picture.image);
             entry.picture = std::move(picture.image);
             entry.mask = std::move(mask.image);

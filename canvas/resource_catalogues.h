@@ -23,11 +23,15 @@
 namespace canvas {
 
 // The outcome of LoadResources: on failure, the file concerned (a catalogue
-// or a picture, code page 1251) and what went wrong with it.
+// or a picture, code page 1251) and what went wrong with it. Either way the
+// warnings about entries that loaded but draw otherwise than their files
+// suggest, one complete text for the designer each (code page 1251), in entry
+// order; after a failure, those of the entries loaded before it.
 struct ResourceLoadResult {
     bool ok = true;
     std::string file;
     std::string reason;
+    std::vector<std::string> warnings;
 
     explicit operator bool() const { return ok; }
     // The text for the designer: the file, then the reason.
@@ -41,7 +45,9 @@ public:
     // Reads both catalogues of the resource folder below the application
     // folder and loads every listed picture. An empty `ResourcesPath` is first
     // set to "Resources". Stops at the first failure; what was loaded up to it
-    // stays (ground catalogue before object catalogue, entries in order).
+    // stays (ground catalogue before object catalogue, entries in order). An
+    // object whose mask has another size than its picture loads with a
+    // warning: its sprite keeps to the picture's rectangle.
     ResourceLoadResult LoadResources(std::string& ResourcesPath);
 
     // The resource folder for a ResourcesPath, ending in "\".
@@ -73,7 +79,7 @@ public:
     QSize objectSpriteSize(int entry) const;
 
     // How far right of its cell's left edge an object can reach: the widest
-    // sprite or mask, and its contour one pixel past the sprite.
+    // picture, and its contour one pixel past it.
     int objectReach() const { return m_objectReach; }
 
     // Changes whenever the ground buffers may have changed; no two catalogue
@@ -88,7 +94,7 @@ private:
     };
 
     ResourceLoadResult loadEarths(const std::string& folder);
-    ResourceLoadResult loadObjects(const std::string& folder);
+    ResourceLoadResult loadObjects(const std::string& folder, std::vector<std::string>& warnings);
     bool hasObjectEntry(int entry) const;
     void measureObjectReach();
 

@@ -2,6 +2,7 @@
 
 #include "canvas/map_surface.h"
 #include "canvas/message_box.h"
+#include "canvas/resource_load_report.h"
 #include "model/location_files.h"
 #include "model/location_loader.h"
 
@@ -294,9 +295,10 @@ void WorldCanvas::Clone(WorldCanvas& other) {
     m_roundWorld = other.RoundWorld();
     m_grid.setWorldCursor(other.WorldCursorX(), other.WorldCursorY());
 
-    if (const canvas::ResourceLoadResult loaded = LoadResources(); !loaded) {
-        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
-    }
+    // The copy's catalogues are those the designer was warned of when they
+    // were loaded for the main canvas: only a failure is told again.
+    if (const canvas::ResourceLoadResult loaded = LoadResources(); !loaded)
+        ui::reportResourceLoad(this, loaded);
     // The location comes from its files; the other canvas's layers are
     // copied only when the files cannot give it, so a large location is not
     // held three times on the way.

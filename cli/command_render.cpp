@@ -221,7 +221,10 @@ int runRender(const Args& args) {
     guiApplication();
     canvas::ResourceCatalogues catalogues;
     std::string resources = cp1251::fromUtf8(line.value("--resources").value_or("Resources"));
-    if (const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources); !loaded) {
+    const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources);
+    for (const std::string& warning : loaded.warnings)
+        std::cerr << "mapedit render: warning: " << oneLine(warning) << "\n";
+    if (!loaded) {
         if (!line.has("--allow-missing-pictures"))
             throw Failure{"the catalogues cannot be loaded: " + oneLine(loaded.message()) +
                           " (--allow-missing-pictures draws placeholders instead)"};

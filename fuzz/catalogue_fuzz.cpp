@@ -1,8 +1,9 @@
 // The catalogue loader on any ground and object catalogue with up to four
 // pictures: the input is level0.ini, level1.ini, then the files p0.bmp to
 // p3.bmp of the resource folder. A load either succeeds with buffers that
-// match the catalogues, or names the file and the reason it stopped at; what
-// was loaded is then drawn, so odd picture and mask sizes reach the drawing.
+// match the catalogues, or names the file and the reason it stopped at; every
+// sprite keeps to its picture's size; what was loaded is then drawn, so odd
+// picture and mask sizes reach the drawing.
 
 #include "fuzz/fuzz_support.h"
 
@@ -70,6 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzing::fail("the buffers do not match the catalogues");
     } else if (result.file.empty() || result.reason.empty()) {
         fuzzing::fail("a failed load names no file or no reason");
+    }
+    // At most one warning an object entry loaded, and no sprite reaches
+    // beyond its picture, whatever the mask's size.
+    if (result.warnings.size() > static_cast<std::size_t>(catalogues.objectBufferCount()))
+        fuzzing::fail("more warnings than object entries");
+    for (int i = 0; i < catalogues.objectBufferCount(); ++i) {
+        const canvas::MaskedImage& sprite = catalogues.objectSprite(i);
+        if (QSize(sprite.width(), sprite.height()) != catalogues.picObjectBufferPic(i).size())
+            fuzzing::fail("a sprite has another size than its picture");
     }
     draw(catalogues);
     return 0;

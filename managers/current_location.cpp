@@ -1,6 +1,6 @@
 #include "managers/current_location.h"
 
-#include "canvas/message_box.h"
+#include "canvas/resource_load_report.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
 #include "managers/map_creation.h"
@@ -12,8 +12,7 @@ void openMap(QWidget* mainWindow, QWidget* messageParent, WorldCanvas& canvas,
              const std::string& name) {
     editor::MapFolder() = mapFolderOf(name);
     canvas.setMapPath(name);
-    if (const canvas::ResourceLoadResult loaded = canvas.LoadResources(); !loaded)
-        ui::showMessage(messageParent, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    ui::reportResourceLoad(messageParent, canvas.LoadResources());
     if (canvas.LoadMap())
         setLocationTitle(mainWindow, canvas, "Main");
     else

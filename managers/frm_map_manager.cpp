@@ -1,6 +1,7 @@
 #include "managers/frm_map_manager.h"
 
 #include "canvas/message_box.h"
+#include "canvas/resource_load_report.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
 #include "managers/current_location.h"
@@ -121,8 +122,7 @@ void frmMapManager::cmdCreat_Click() {
     editor::MapFolder() = mapFolderOf(map.name);
     m_canvas.setResourcesPath(map.resources);
     m_canvas.setMapPath(map.name);
-    if (const canvas::ResourceLoadResult loaded = m_canvas.LoadResources(); !loaded)
-        ui::showMessage(this, {ui::MessageIcon::Critical, "Error", loaded.message()});
+    ui::reportResourceLoad(this, m_canvas.LoadResources());
     // The new map has no location until its first one is created.
     showMapWithoutLocation(parentWidget(), m_canvas);
     createFirstLocation();

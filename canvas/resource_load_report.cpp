@@ -1,0 +1,39 @@
+#include "canvas/resource_load_report.h"
+
+#include "canvas/message_box.h"
+#include "canvas/resource_catalogues.h"
+#include "support/cp1251.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace ui {
+namespace {
+
+// A catalogue of thousands of such entries still gives a box that fits the
+// screen.
+constexpr std::size_t kListedWarnings = 20;
+
+std::string warningList(const std::vector<std::string>& warnings) {
+    const std::size_t listed = std::min(warnings.size(), kListedWarnings);
+    std::string text;
+    for (std::size_t i = 0; i < listed; ++i)
+        text += (i == 0 ? "" : "\n") + warnings[i];
+    if (listed < warnings.size())
+        text += cp1251::fromUtf8("\n(и ещё предупреждений: ") +
+                std::to_string(warnings.size() - listed) + ")";
+    return text;
+}
+
+} // namespace
+
+void reportResourceLoad(QWidget* parent, const canvas::ResourceLoadResult& loaded) {
+    if (!loaded)
+        showMessage(parent, {MessageIcon::Critical, "Error", loaded.message()});
+    else if (!loaded.warnings.empty())
+        showMessage(parent, {MessageIcon::Warning, cp1251::fromUtf8("Предупреждение"),
+                             warningList(loaded.warnings)});
+}
+
+} // namespace ui
