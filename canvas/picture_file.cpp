@@ -61,11 +61,20 @@ QSize bmpClaimedSize(std::string_view bytes) {
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-std::string tooLarge(const QSize& size) {
-    return ru("картинка ") + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-           ru(" точек слишком велика: ей нужно ") + std::to_string(decodedBytes(size) >> 20) +
-           ru(" МБ памяти, а картинке отводится не больше ") +
-           std::to_string(kMaxPictureMegabytes) + ru(" МБ");
+void refuse(PictureReading& reading, std::string russian, std::string english) {
+    reading.reason = std::move(russian);
+    reading.reasonEnglish = std::move(english);
+}
+
+void refuseAsTooLarge(PictureReading& reading, const QSize& size) {
+    const std::string pixels = std::to_string(size.width()) + " x " + std::to_string(size.height());
+    const std::string needed = std::to_string(decodedBytes(size) >> 20);
+    const std::string limit = std::to_string(kMaxPictureMegabytes);
+    refuse(reading,
+           ru("картинка ") + pixels + ru(" точек слишком велика: ей нужно ") + needed +
+               ru(" МБ памяти, а картинке отводится не больше ") + limit + ru(" МБ"),
+           "a picture of " + pixels + " pixels is too large: it needs " + needed +
+               " MB of memory, and a picture may take at most " + limit + " MB");
 }
 
 } // namespace
@@ -73,7 +82,7 @@ std::string tooLarge(const QSize& size) {
 PictureReading readPicture(std::string_view file) {
     PictureReading reading;
     if (fsys::probe(file) == fsys::Probe::Missing) {
-        reading.reason = ru("файл не найден");
+        refuse(reading, ru("файл не найден"), "file not found");
         return reading;
     }
     std::string bytes;
@@ -81,12 +90,16 @@ PictureReading readPicture(std::string_view file) {
     if (!fsys::readWholeFile(file, bytes, ec, kMaxPictureFileBytes)) {
         if (ec == std::errc::file_too_large) {
             std::error_code sizeEc;
-            reading.reason = ru("файл слишком велик для картинки: ") +
-                             std::to_string(fsys::fileSize(file, sizeEc)) +
-                             ru(" байт, а картинка не бывает длиннее ") +
-                             std::to_string(kMaxPictureFileBytes) + ru(" байт");
+            const std::string size = std::to_string(fsys::fileSize(file, sizeEc));
+            const std::string limit = std::to_string(kMaxPictureFileBytes);
+            refuse(reading,
+                   ru("файл слишком велик для картинки: ") + size +
+                       ru(" байт, а картинка не бывает длиннее ") + limit + ru(" байт"),
+                   "the file is too large for a picture: " + size +
+                       " bytes, and a picture is at most " + limit + " bytes");
         } else {
-            reading.reason = ru("не удалось прочитать (") + cp1251::fromUtf8(ec.message()) + ")";
+            refuse(reading, ru("не удалось прочитать (") + cp1251::fromUtf8(ec.message()) + ")",
+                   "cannot be read (" + ec.message() + ")");
         }
         return reading;
     }
@@ -102,12 +115,12 @@ PictureReading readPicture(std::string_view file) {
     if (!claimed.isValid())
         claimed = bmpClaimedSize(bytes);
     if (claimed.isValid() && decodedBytes(claimed) > kMaxDecodedBytes) {
-        reading.reason = tooLarge(claimed);
+        refuseAsTooLarge(reading, claimed);
         return reading;
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
-        reading.reason = ru("не является картинкой");
+        refuse(reading, ru("не является картинкой"), "not a picture");
         return reading;
     }
     reading.image = image.convertToFormat(QImage::Format_RGB32);

@@ -22,8 +22,9 @@ constexpr std::uint64_t kMaxPictureFileBytes = std::uint64_t{128} << 20;
 constexpr int kMaxPictureMegabytes = 128;
 
 struct PictureReading {
-    QImage image;       // Format_RGB32 when read; null otherwise
-    std::string reason; // why the picture could not be had; empty when read
+    QImage image;              // Format_RGB32 when read; null otherwise
+    std::string reason;        // why the picture could not be had; empty when read
+    std::string reasonEnglish; // the same in English
 };
 
 PictureReading readPicture(std::string_view file);

@@ -66,11 +66,12 @@ bool isGiven(std::string_view value) {
     return value.find_first_not_of(' ') != std::string_view::npos;
 }
 
-ResourceLoadResult failure(std::string file, std::string reason) {
+ResourceLoadResult failure(std::string file, std::string reason, std::string reasonEnglish) {
     ResourceLoadResult result;
     result.ok = false;
     result.file = std::move(file);
     result.reason = std::move(reason);
+    result.reasonEnglish = std::move(reasonEnglish);
     return result;
 }
 
@@ -84,10 +85,12 @@ ResourceLoadResult readCatalogueCount(const std::string& file, const ini::IniSna
     switch (reading.status) {
     case CountReading::Status::NotANumber:
         return failure(file,
-                       ru("значение Count в разделе DATA не является числом: \"") + text + "\"");
+                       ru("значение Count в разделе DATA не является числом: \"") + text + "\"",
+                       "Count in section DATA is not a number: \"" + text + "\"");
     case CountReading::Status::OutOfRange:
-        return failure(file, ru("значение Count в разделе DATA вне допустимых пределов: \"") +
-                                 text + "\"");
+        return failure(
+            file, ru("значение Count в разделе DATA вне допустимых пределов: \"") + text + "\"",
+            "Count in section DATA is out of range: \"" + text + "\"");
     case CountReading::Status::Ok:
         break;
     }
@@ -99,48 +102,67 @@ ResourceLoadResult readCatalogueCount(const std::string& file, const ini::IniSna
 // what a missing, unreadable or oversized file or a missing key gives).
 ResourceLoadResult noEntries(const std::string& file, std::int64_t count) {
     if (fsys::probe(file) == fsys::Probe::Missing)
-        return failure(file, ru("файл не найден"));
+        return failure(file, ru("файл не найден"), "file not found");
     if (const std::error_code error = mdlINI::IniReadProblem(file)) {
         if (error == std::errc::file_too_large) {
             std::error_code sizeEc;
-            return failure(file, ru("файл слишком велик для каталога: ") +
-                                     std::to_string(fsys::fileSize(file, sizeEc)) +
-                                     ru(" байт, а каталог не бывает длиннее ") +
-                                     std::to_string(mdlINI::kMaxIniFileBytes) + ru(" байт"));
+            const std::string size = std::to_string(fsys::fileSize(file, sizeEc));
+            const std::string limit = std::to_string(mdlINI::kMaxIniFileBytes);
+            return failure(file,
+                           ru("файл слишком велик для каталога: ") + size +
+                               ru(" байт, а каталог не бывает длиннее ") + limit + ru(" байт"),
+                           "the file is too large for a catalogue: " + size +
+                               " bytes, and a catalogue is at most " + limit + " bytes");
         }
-        return failure(file,
-                       ru("не удалось прочитать (") + cp1251::fromUtf8(error.message()) + ")");
+        return failure(file, ru("не удалось прочитать (") + cp1251::fromUtf8(error.message()) + ")",
+                       "cannot be read (" + error.message() + ")");
     }
-    return failure(file, ru("нет ни одной записи: значение Count в разделе DATA равно ") +
-                             std::to_string(count));
+    return failure(file,
+                   ru("нет ни одной записи: значение Count в разделе DATA равно ") +
+                       std::to_string(count),
+                   "no entries: Count in section DATA is " + std::to_string(count));
 }
 
 ResourceLoadResult pictureFailure(const std::string& file, std::int32_t entry,
-                                  const std::string& reason) {
-    return failure(file, ru("запись ") + entrySection(entry) + ": " + reason);
+                                  const PictureReading& reading) {
+    return failure(file, ru("запись ") + entrySection(entry) + ": " + reading.reason,
+                   "entry " + entrySection(entry) + ": " + reading.reasonEnglish);
 }
 
 ResourceLoadResult overBudget(const std::string& catalogue, std::int32_t entry) {
-    return failure(catalogue, ru("запись ") + entrySection(entry) +
-                                  ru(": картинки каталога вместе заняли бы больше ") +
-                                  std::to_string(kMaxCatalogueBytes >> 20) + ru(" МБ памяти"));
+    const std::string limit = std::to_string(kMaxCatalogueBytes >> 20);
+    return failure(
+        catalogue,
+        ru("запись ") + entrySection(entry) + ru(": картинки каталога вместе заняли бы больше ") +
+            limit + ru(" МБ памяти"),
+        "entry " + entrySection(entry) + ": the catalogue's pictures would take more than " +
+            limit + " MB of memory together");
 }
 
 std::string sizeText(const QSize& size) {
     return std::to_string(size.width()) + " x " + std::to_string(size.height());
 }
 
-std::string maskSizeWarning(const std::string& catalogue, std::int32_t entry, const QSize& mask,
-                            const QSize& picture) {
-    return fsys::displayText(catalogue) + ru(": запись ") + entrySection(entry) + ru(": маска ") +
-           sizeText(mask) + ru(" точек другого размера, чем картинка ") + sizeText(picture) +
-           ru("; картинка рисуется в своих границах");
+void warnOfMaskSize(ResourceLoadResult& result, const std::string& catalogue, std::int32_t entry,
+                    const QSize& mask, const QSize& picture) {
+    const std::string file = fsys::displayText(catalogue);
+    result.warnings.push_back(file + ru(": запись ") + entrySection(entry) + ru(": маска ") +
+                              sizeText(mask) + ru(" точек другого размера, чем картинка ") +
+                              sizeText(picture) + ru("; картинка рисуется в своих границах"));
+    result.warningsEnglish.push_back(file + ": entry " + entrySection(entry) + ": a mask of " +
+                                     sizeText(mask) + " pixels for a picture of " +
+                                     sizeText(picture) +
+                                     "; the picture is drawn within its own rectangle");
 }
 
 } // namespace
 
 std::string ResourceLoadResult::message() const {
     return ok ? std::string() : fsys::displayText(file) + ": " + reason;
+}
+
+std::string ResourceLoadResult::englishMessage() const {
+    return ok ? std::string() : fsys::displayText(file) + ": " + reasonEnglish;
 }
 
 ResourceCatalogues::ResourceCatalogues()
@@ -164,9 +186,10 @@ ResourceLoadResult ResourceCatalogues::LoadResources(std::string& ResourcesPath)
     ResourceLoadResult result = loadEarths(folder);
     if (!result)
         return result;
-    std::vector<std::string> warnings;
+    ResourceLoadResult warnings;
     result = loadObjects(folder, warnings);
-    result.warnings = std::move(warnings);
+    result.warnings = std::move(warnings.warnings);
+    result.warningsEnglish = std::move(warnings.warningsEnglish);
     measureObjectReach();
     return result;
 }
@@ -198,7 +221,7 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
             const std::string picture = folder + files[at];
             PictureReading reading = readPicture(picture);
             if (!reading.reason.empty())
-                return pictureFailure(picture, i, reading.reason);
+                return pictureFailure(picture, i, reading);
             if (!budget.take(bytesOf(reading.image)))
                 return overBudget(file, i);
             image = std::move(reading.image);
@@ -214,15 +237,19 @@ ResourceLoadResult ResourceCatalogues::loadEarths(const std::string& folder) {
 }
 
 ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder,
-                                                   std::vector<std::string>& warnings) {
+                                                   ResourceLoadResult& warnings) {
     const std::string file = folder + "level1.ini";
     const ini::IniSnapshot catalogue(file);
     std::int64_t count = 0;
     ResourceLoadResult result = readCatalogueCount<std::int32_t>(file, catalogue, count);
     if (result && count > kHighestObjectEntry)
-        result = failure(file, ru("значение Count в разделе DATA равно ") + std::to_string(count) +
-                                   ru(", а коды объектов достигают только записи ") +
-                                   std::to_string(kHighestObjectEntry));
+        result = failure(file,
+                         ru("значение Count в разделе DATA равно ") + std::to_string(count) +
+                             ru(", а коды объектов достигают только записи ") +
+                             std::to_string(kHighestObjectEntry),
+                         "Count in section DATA is " + std::to_string(count) +
+                             ", and object codes reach only entry " +
+                             std::to_string(kHighestObjectEntry));
     if (!result)
         return result;
     m_objects.setObjectsCount(static_cast<std::int32_t>(count));
@@ -247,17 +274,16 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder,
             const std::string pictureFile = folder + pics[at];
             PictureReading picture = readPicture(pictureFile);
             if (!picture.reason.empty())
-                return pictureFailure(pictureFile, i, picture.reason);
+                return pictureFailure(pictureFile, i, picture);
             const std::string maskFile = folder + masks[at];
             PictureReading mask = readPicture(maskFile);
             if (!mask.reason.empty())
-                return pictureFailure(maskFile, i, mask.reason);
+                return pictureFailure(maskFile, i, mask);
             if (!budget.take(bytesOf(picture.image) + bytesOf(mask.image) +
                              spriteBytes(picture.image)))
                 return overBudget(file, i);
             if (mask.image.size() != picture.image.size())
-                warnings.push_back(
-                    maskSizeWarning(file, i, mask.image.size(), picture.image.size()));
+                warnOfMaskSize(warnings, file, i, mask.image.size(), picture.image.size());
             entry.sprite = MaskedImage::fromMaskAndPicture(mask.image, picture.image);
             entry.picture = std::move(picture.image);
             entry.mask = std::move(mask.image);

@@ -32,10 +32,15 @@ struct ResourceLoadResult {
     std::string file;
     std::string reason;
     std::vector<std::string> warnings;
+    // The same in English, for the command-line tool.
+    std::string reasonEnglish;
+    std::vector<std::string> warningsEnglish;
 
     explicit operator bool() const { return ok; }
     // The text for the designer: the file, then the reason.
     std::string message() const;
+    // The same in English (code page 1251 file names).
+    std::string englishMessage() const;
 };
 
 class ResourceCatalogues {
@@ -94,7 +99,7 @@ private:
     };
 
     ResourceLoadResult loadEarths(const std::string& folder);
-    ResourceLoadResult loadObjects(const std::string& folder, std::vector<std::string>& warnings);
+    ResourceLoadResult loadObjects(const std::string& folder, ResourceLoadResult& warnings);
     bool hasObjectEntry(int entry) const;
     void measureObjectReach();
 

@@ -7,6 +7,7 @@
 #include "canvas/resource_catalogues.h"
 #include "model/location_loader.h"
 #include "support/cp1251.h"
+#include "support/file_system.h"
 
 #include <iostream>
 #include <QGuiApplication>
@@ -102,24 +103,17 @@ void applySwitches(const std::string& list, canvas::CanvasView& view) {
     }
 }
 
-// One line for the terminal from a message of the loader.
-std::string oneLine(const std::string& text) {
-    std::string line = cp1251::toUtf8(text);
-    for (std::size_t pos; (pos = line.find("\r\n")) != std::string::npos;)
-        line.replace(pos, 2, " ");
-    return line;
-}
-
+// The loader's messages are the editor's (Russian); the tool says what they
+// mean in its own words, so it only notes which kind came.
 class RenderLoadListener : public model::LoadListener {
 public:
-    void showMessage(model::MessageIcon icon, const std::string&,
-                     const std::string& text) override {
-        (icon == model::MessageIcon::Critical ? refusal : warning) = oneLine(text);
+    void showMessage(model::MessageIcon icon, const std::string&, const std::string&) override {
+        (icon == model::MessageIcon::Critical ? failed : warned) = true;
     }
     void locationNameChanged(const std::string&) override {}
     void mapLoaded() override {}
     void redrawRequested() override {}
-    std::string refusal, warning;
+    bool failed = false, warned = false;
 };
 
 // The toolkit's own notes (about the session's folders and the like) are not
@@ -222,24 +216,30 @@ int runRender(const Args& args) {
     canvas::ResourceCatalogues catalogues;
     std::string resources = cp1251::fromUtf8(line.value("--resources").value_or("Resources"));
     const canvas::ResourceLoadResult loaded = catalogues.LoadResources(resources);
-    for (const std::string& warning : loaded.warnings)
-        std::cerr << "mapedit render: warning: " << oneLine(warning) << "\n";
+    for (const std::string& warning : loaded.warningsEnglish)
+        std::cerr << "mapedit render: warning: " << cp1251::toUtf8(warning) << "\n";
     if (!loaded) {
+        const std::string message = cp1251::toUtf8(loaded.englishMessage());
         if (!line.has("--allow-missing-pictures"))
-            throw Failure{"the catalogues cannot be loaded: " + oneLine(loaded.message()) +
+            throw Failure{"the catalogues cannot be loaded: " + message +
                           " (--allow-missing-pictures draws placeholders instead)"};
-        std::cerr << "mapedit render: warning: " << oneLine(loaded.message()) << "\n";
+        std::cerr << "mapedit render: warning: " << message << "\n";
     }
 
     model::LocationGrid grid;
     RenderLoadListener listener;
-    if (model::LoadMap(grid, location.map, location.location, listener) ==
-        model::LoadOutcome::Refused)
-        throw Failure{listener.refusal};
-    if (!listener.warning.empty())
-        std::cerr << "mapedit render: warning: " << listener.warning << "\n";
-    if (!listener.refusal.empty())
-        throw Failure{listener.refusal};
+    const std::string gridFile = displayPath(location.files.grid);
+    const model::LoadOutcome outcome =
+        model::LoadMap(grid, location.map, location.location, listener);
+    if (outcome == model::LoadOutcome::Refused || listener.failed)
+        throw Failure{"cannot read grid file " + gridFile};
+    if (listener.warned) {
+        std::error_code ec;
+        std::cerr << "mapedit render: warning: grid file " << gridFile << " holds "
+                  << fsys::fileSize(location.files.grid, ec) << " of the "
+                  << location.expectedGridBytes
+                  << " bytes the location needs; the missing cells are drawn empty\n";
+    }
 
     QImage picMap;
     canvas::MapRenderer renderer;

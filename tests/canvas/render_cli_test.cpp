@@ -196,7 +196,7 @@ TEST(RenderTool, CataloguesThatCannotBeLoadedFailTheRunUnlessPlaceholdersAreAllo
     const auto refused = render(world, {"--resources", "Nope", "--out", out});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << refused.err;
-    EXPECT_NE(refused.err.find("level0.ini"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("level0.ini: file not found"), std::string::npos) << refused.err;
     EXPECT_NE(refused.err.find("--allow-missing-pictures"), std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(out));
 
@@ -208,7 +208,9 @@ TEST(RenderTool, CataloguesThatCannotBeLoadedFailTheRunUnlessPlaceholdersAreAllo
 
     std::filesystem::remove(world.root().path() / "Resources/level1.ini");
     std::filesystem::remove(out);
-    EXPECT_EQ(render(world, {"--out", out}).exitCode, 1) << "a missing object catalogue";
+    const auto noObjects = render(world, {"--out", out});
+    EXPECT_EQ(noObjects.exitCode, 1) << "a missing object catalogue";
+    EXPECT_NE(noObjects.err.find("level1.ini: file not found"), std::string::npos) << noObjects.err;
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
@@ -249,4 +251,31 @@ TEST(RenderTool, EveryRefusalSaysWhatIsWrongInOneLineAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_FALSE(std::filesystem::exists(dir / "nodir"));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.png"));
+}
+
+TEST(RenderTool, SpeaksEnglishAboutCataloguesAndShortGrids) {
+    RenderWorld world;
+    const std::string out = (world.root().path() / "x.png").string();
+    world.root().write("Resources/level0.ini", "[DATA]\r\nCount=abc\r\n");
+    const auto count = render(world, {"--out", out});
+    EXPECT_EQ(count.exitCode, 1);
+    EXPECT_NE(count.err.find("Count in section DATA is not a number: \"abc\""), std::string::npos)
+        << count.err;
+    world.root().write("Resources/level0.ini",
+                       "[DATA]\r\nCount=0\r\n[OBJ-0]\r\nFileName=nothing.bmp\r\n");
+    const auto picture = render(world, {"--out", out});
+    EXPECT_NE(picture.err.find("entry OBJ-0: file not found"), std::string::npos) << picture.err;
+
+    RenderWorld clean;
+    const std::string grid = clean.root().read("Maps/Default/main.map");
+    clean.root().write("Maps/Default/main.map", grid.substr(0, grid.size() / 2));
+    const auto shortGrid = render(clean, {"--out", out});
+    EXPECT_EQ(shortGrid.exitCode, 0) << shortGrid.err;
+    EXPECT_NE(shortGrid.err.find("the missing cells are drawn empty"), std::string::npos)
+        << shortGrid.err;
+    for (const auto* r : {&count, &picture, &shortGrid}) {
+        // Cyrillic letters are two bytes in UTF-8, starting with 0xD0 or 0xD1.
+        EXPECT_EQ(r->err.find('\xD0'), std::string::npos) << r->err;
+        EXPECT_EQ(r->err.find('\xD1'), std::string::npos) << r->err;
+    }
 }

@@ -56,12 +56,12 @@ TEST(RenderToolWarnings, OneLineForEachObjectWhoseMaskHasAnotherSize) {
     const std::string prefix = "mapedit render: warning: ";
     for (const std::string& line : lines) {
         EXPECT_EQ(line.substr(0, prefix.size()), prefix) << line;
-        EXPECT_NE(line.find("level1.ini: запись OBJ-"), std::string::npos) << line;
+        EXPECT_NE(line.find("level1.ini: entry OBJ-"), std::string::npos) << line;
     }
-    EXPECT_NE(lines[0].find("OBJ-0: маска 200 x 150 точек другого размера, чем картинка 96 x 96"),
+    EXPECT_NE(lines[0].find("OBJ-0: a mask of 200 x 150 pixels for a picture of 96 x 96"),
               std::string::npos)
         << lines[0];
-    EXPECT_NE(lines[1].find("OBJ-2: маска 40 x 30 точек другого размера, чем картинка 96 x 96"),
+    EXPECT_NE(lines[1].find("OBJ-2: a mask of 40 x 30 pixels for a picture of 96 x 96"),
               std::string::npos)
         << lines[1];
     EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(10 * 32, 10 * 32));
