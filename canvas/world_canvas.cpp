@@ -48,7 +48,15 @@ private:
 
 } // namespace
 
-WorldCanvas::WorldCanvas(QWidget* parent) : QWidget(parent) {
+WorldCanvas::WorldCanvas(QWidget* parent) : WorldCanvas(*new document::LocationDocument(), parent) {
+    // The document made above belongs to this canvas.
+    m_ownDocument.reset(m_document);
+}
+
+WorldCanvas::WorldCanvas(document::LocationDocument& document, QWidget* parent)
+    : QWidget(parent), m_document(&document), m_grid(document.grid()),
+      m_catalogues(document.catalogues()), m_mapPath(document.mapPath()),
+      m_locationName(document.locationName()), m_resourcesPath(document.resourcesPath()) {
     setObjectName("WorldCanvas");
     m_surface = new canvas::MapSurface(*this);
     m_timer.setInterval(10);
@@ -263,7 +271,7 @@ std::string WorldCanvas::GetFileType(std::int32_t n) {
 }
 
 bool WorldCanvas::hasLocation() const {
-    return m_grid.MapWidth() >= 1 && m_grid.MapHeight() >= 1 && m_grid.isComplete();
+    return m_document->hasLocation();
 }
 
 void WorldCanvas::Clone(WorldCanvas& other) {

@@ -1,14 +1,18 @@
 #pragma once
 // The world canvas: the map view control placed on the main window and on the
-// full-screen view. It owns the location's grid, the resource catalogues, the
-// view with its cursor, the drawing switches and a 10 ms redraw timer, and
-// tells its host what happens through its signals. Public members carry the
-// names the rest of the program uses for them.
+// full-screen view. It is a view of a location document (the grid with its
+// current cell, the map and location names, the resource catalogues, the edit
+// history): its own, or one its host gives it. The canvas owns the view with
+// its cursor, the drawing switches and a 10 ms redraw timer, and tells its
+// host what happens through its signals. Public members carry the names the
+// rest of the program uses for them; those of the location's data forward to
+// the document.
 
 #include "canvas/canvas_view.h"
 #include "canvas/map_renderer.h"
 #include "canvas/property_bag.h"
 #include "canvas/resource_catalogues.h"
+#include "document/location_document.h"
 #include "model/location_grid.h"
 
 #include <QImage>
@@ -16,6 +20,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace canvas {
@@ -28,8 +33,13 @@ class WorldCanvas : public QWidget {
 public:
     using Rows = model::LocationGrid::Rows;
 
+    // A canvas with a document of its own.
     explicit WorldCanvas(QWidget* parent = nullptr);
+    // A view of `document`, which outlives the canvas.
+    WorldCanvas(document::LocationDocument& document, QWidget* parent);
     ~WorldCanvas() override;
+
+    document::LocationDocument& document() { return *m_document; }
 
     // The persisted property set, read when the host window is created and
     // written when it saves its description.
@@ -183,12 +193,6 @@ public:
     // Whether a location is there to move over: input does nothing without.
     bool hasLocation() const;
 
-    // Edit history support: every changed cell is reported to the observer,
-    // and a cell's earlier value can be put back through the same write.
-    void setCellWriteObserver(model::CellWriteObserver* observer) { m_grid.setObserver(observer); }
-    void restoreCell(model::Layer layer, std::int32_t x, std::int32_t y, std::uint16_t value) {
-        m_grid.restoreCell(layer, x, y, value);
-    }
     // Reads the current cell's values again (after its cell changed under it).
     void reloadCurrentCell() {
         if (hasLocation())
@@ -224,17 +228,21 @@ private:
     void surfaceMouseMove(short button, short shift, float x, float y);
     void surfaceMouseUp(short button, short shift, float x, float y, bool inside);
 
-    model::LocationGrid m_grid;
-    canvas::ResourceCatalogues m_catalogues;
+    // The document and, for a canvas with a document of its own, its owner.
+    std::unique_ptr<document::LocationDocument> m_ownDocument;
+    document::LocationDocument* m_document;
+    // The document's data under the names the canvas has always used.
+    model::LocationGrid& m_grid;
+    canvas::ResourceCatalogues& m_catalogues;
+    std::string& m_mapPath;
+    std::string& m_locationName;
+    std::string& m_resourcesPath;
     canvas::MapRenderer m_renderer;
     canvas::CanvasView m_view;
     QImage m_picMap;
     QTimer m_timer;
     canvas::MapSurface* m_surface = nullptr;
 
-    std::string m_mapPath;
-    std::string m_locationName;
-    std::string m_resourcesPath;
     std::int16_t m_padding = 0;
     bool m_drawOnlyMove = false;
     bool m_roundWorld = true;

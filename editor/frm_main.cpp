@@ -41,8 +41,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     QFont font("Liberation Sans");
     font.setPointSizeF(8);
     setFont(font);
+    // The location's data lies beneath the window's views of it.
+    m_document = new document::LocationDocument(this);
+    m_history = &m_document->history();
     createControls();
-    m_history = new editor::EditHistory(*WorldCanvas1, this);
     createMenu();
     connectCommands();
     // The window sees every typed character before the focused control does.
@@ -111,8 +113,8 @@ void frmMain::connectCommands() {
     connect(WorldCanvas1, &WorldCanvas::MapLoad, this, &frmMain::WorldCanvas1_MapLoad);
     connect(WorldCanvas1, &WorldCanvas::ChangeLocation, this,
             &frmMain::WorldCanvas1_ChangeLocation);
-    connect(m_history, &editor::EditHistory::cellsRestored, this, &frmMain::showRestoredCells);
-    connect(m_history, &editor::EditHistory::cellEdited, this, &frmMain::cellEdited);
+    connect(m_history, &document::EditHistory::cellsRestored, this, &frmMain::showRestoredCells);
+    connect(m_document, &document::LocationDocument::cellsChanged, this, &frmMain::cellsChanged);
     connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &frmMain::updateTitle);
 }
 

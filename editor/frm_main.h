@@ -4,7 +4,8 @@
 // switches on the right, and the one menu "Файл".
 
 #include "canvas/frm_full_screen.h"
-#include "editor/edit_history.h"
+#include "document/edit_history.h"
+#include "document/location_document.h"
 #include "editor/palette_file.h"
 
 #include <QMainWindow>
@@ -62,7 +63,8 @@ public:
     void placeSelectedEntry();
 
     const std::string& EditorResourcesFolder() const { return m_editorResourcesFolder; }
-    editor::EditHistory& history() { return *m_history; }
+    document::EditHistory& history() { return *m_history; }
+    document::LocationDocument& locationDocument() { return *m_document; }
 
     // Before anything discards the current location's unsaved edits: asks
     // whether to save them. True when the caller may go on (nothing to save,
@@ -147,7 +149,7 @@ private:
     void showRestoredCells();
     // The inspector shows the cursor cell's values, writing nothing.
     void showCursorCell();
-    void cellEdited(std::int32_t x, std::int32_t y);
+    void cellsChanged(const QRect& cells);
     void updateTitle();
 
     std::string m_editorResourcesFolder;
@@ -161,7 +163,8 @@ private:
     frmMapsBrowser* m_mapsBrowser = nullptr;
     frmActionsManager* m_actionsManager = nullptr;
     QPointer<frmFullScreen> m_fullScreen;
-    editor::EditHistory* m_history = nullptr;
+    document::LocationDocument* m_document = nullptr;
+    document::EditHistory* m_history = nullptr;
     QString m_baseTitle; // the title without the unsaved-edits mark
     bool m_settingTitle = false;
 };

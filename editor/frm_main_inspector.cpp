@@ -232,8 +232,8 @@ void frmMain::showCursorCell() {
     txtCursorY->setText(QString::number(WorldCanvas1->WorldCursorY()));
 }
 
-void frmMain::cellEdited(std::int32_t x, std::int32_t y) {
-    if (x == WorldCanvas1->WorldCursorX() && y == WorldCanvas1->WorldCursorY())
+void frmMain::cellsChanged(const QRect& cells) {
+    if (cells.contains(WorldCanvas1->WorldCursorX(), WorldCanvas1->WorldCursorY()))
         showCursorCell();
 }
 

@@ -104,7 +104,7 @@ void frmMain::createControls() {
 
     // The world: canvas, status fields and location commands.
     Frame1[2] = frame(client, "Мир", 2, 200, 8, 337, 457);
-    WorldCanvas1 = new WorldCanvas(Frame1[2]);
+    WorldCanvas1 = new WorldCanvas(*m_document, Frame1[2]);
     WorldCanvas1->setObjectName("WorldCanvas1");
     WorldCanvas1->ReadProperties(canvas::PropertyBag{{"Padding", std::int32_t{2}}});
     WorldCanvas1->move(8, 16);

@@ -115,8 +115,8 @@ void frmMain::placeSelectedEntry() {
     if (!level || !code || !WorldCanvas1->hasLocation())
         return;
     const QListWidgetItem* chosen = lstObjects->currentItem();
-    const editor::EditStep step(*m_history,
-                                "Размещение «" + (chosen ? chosen->text() : QString()) + "»");
+    const document::EditStep step(*m_document,
+                                  "Размещение «" + (chosen ? chosen->text() : QString()) + "»");
     if (*level == 0) {
         if (*code < 0 || *code > 255) {
             ui::showMessage(this, {ui::MessageIcon::Warning, cp1251::fromUtf8("Плохой код"),

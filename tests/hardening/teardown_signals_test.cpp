@@ -1,16 +1,16 @@
 // Objects that are being destroyed must not call back into the window that
 // owned them: the sanitizers find such calls as calls on destroyed objects.
 
-#include "canvas/world_canvas.h"
-#include "editor/edit_history.h"
+#include "document/edit_history.h"
+#include "document/location_document.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(TeardownSignals, AnEditHistoryWithUnsavedStepsGoesWithoutAWord) {
-    WorldCanvas canvas;
-    auto* history = new editor::EditHistory(canvas);
+    document::LocationDocument document;
+    auto* history = new document::EditHistory(document);
     history->cellChanged(model::Layer::Earths, 0, 0, 1, 2);
     ASSERT_TRUE(history->isModified());
     int heard = 0;

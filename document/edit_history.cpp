@@ -1,12 +1,12 @@
-#include "editor/edit_history.h"
+#include "document/edit_history.h"
 
-#include "canvas/world_canvas.h"
+#include "document/location_document.h"
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-namespace editor {
+namespace document {
 
 namespace {
 
@@ -66,9 +66,7 @@ private:
     std::unique_ptr<std::vector<CellChange>> m_rest; // only for steps of several cells
 };
 
-EditHistory::EditHistory(WorldCanvas& canvas, QObject* parent)
-    : QObject(parent), m_canvas(&canvas) {
-    canvas.setCellWriteObserver(this);
+EditHistory::EditHistory(LocationDocument& document) : m_document(document) {
     connect(&m_stack, &QUndoStack::indexChanged, this, &EditHistory::applyIndexChange);
 }
 
@@ -77,8 +75,6 @@ EditHistory::~EditHistory() {
     // usually after the window connected to it are gone: nobody hears it.
     m_stack.blockSignals(true);
     disconnect(&m_stack, nullptr, this, nullptr);
-    if (m_canvas)
-        m_canvas->setCellWriteObserver(nullptr);
     delete m_open;
 }
 
@@ -111,7 +107,6 @@ void EditHistory::cellChanged(model::Layer layer, std::int32_t x, std::int32_t y
         step->add(change);
         push(step);
     }
-    emit cellEdited(x, y);
 }
 
 void EditHistory::push(Step* step) {
@@ -132,18 +127,20 @@ void EditHistory::gridReplaced() {
 
 void EditHistory::applyIndexChange(int index) {
     // Pushing, clearing or a stack emptied from outside: no cell to put back.
-    if (m_quiet || !m_canvas || index == m_index || m_index > m_stack.count()) {
+    if (m_quiet || index == m_index || m_index > m_stack.count()) {
         m_index = index;
         return;
     }
     m_restoring = true;
+    m_document.beginBatch();
+    model::LocationGrid& grid = m_document.grid();
     if (index < m_index) {
         for (int i = m_index - 1; i >= index; --i) {
             const auto* step = static_cast<const Step*>(m_stack.command(i));
             for (std::uint32_t c = step->count(); c-- > 0;) {
                 const CellChange& change = step->at(c);
-                m_canvas->restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
-                                      change.before);
+                grid.restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
+                                 change.before);
             }
         }
     } else {
@@ -151,14 +148,15 @@ void EditHistory::applyIndexChange(int index) {
             const auto* step = static_cast<const Step*>(m_stack.command(i));
             for (std::uint32_t c = 0; c < step->count(); ++c) {
                 const CellChange& change = step->at(c);
-                m_canvas->restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
-                                      change.after);
+                grid.restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
+                                 change.after);
             }
         }
     }
     m_restoring = false;
     m_index = index;
+    m_document.endBatch();
     emit cellsRestored();
 }
 
-} // namespace editor
+} // namespace document

@@ -1,27 +1,26 @@
 #pragma once
-// The undo history of the current location. Every change of a cell reaches it
-// from the grid; changes made between begin() and end() form one step, any
-// other change a step of its own. Undo and redo put the cells back through
+// The undo history of a location document. Every change of a cell reaches it
+// from the document; changes made between begin() and end() form one step,
+// any other change a step of its own. Undo and redo put the cells back through
 // the grid's own cell write. Loading or building another grid clears it.
 
 #include "model/location_grid.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QUndoStack>
 
 #include <cstdint>
 
-#include "canvas/world_canvas.h"
+namespace document {
 
-namespace editor {
+class LocationDocument;
 
 class EditHistory : public QObject, public model::CellWriteObserver {
     Q_OBJECT
 
 public:
-    EditHistory(WorldCanvas& canvas, QObject* parent = nullptr);
+    explicit EditHistory(LocationDocument& document);
     ~EditHistory() override;
 
     QUndoStack& stack() { return m_stack; }
@@ -42,15 +41,13 @@ public:
 signals:
     // Cells were put back by undo or redo.
     void cellsRestored();
-    // An edit changed cell (x, y) (not undo or redo).
-    void cellEdited(std::int32_t x, std::int32_t y);
 
 private:
     class Step;
     void applyIndexChange(int index);
     void push(Step* step);
 
-    QPointer<WorldCanvas> m_canvas;
+    LocationDocument& m_document;
     QUndoStack m_stack;
     Step* m_open = nullptr;
     QString m_openText;
@@ -60,18 +57,4 @@ private:
     bool m_quiet = false; // the stack moves without cells to put back
 };
 
-// One RAII step: begin() when made, end() when it goes.
-class EditStep {
-public:
-    EditStep(EditHistory& history, const QString& text) : m_history(history) {
-        m_history.begin(text);
-    }
-    ~EditStep() { m_history.end(); }
-    EditStep(const EditStep&) = delete;
-    EditStep& operator=(const EditStep&) = delete;
-
-private:
-    EditHistory& m_history;
-};
-
-} // namespace editor
+} // namespace document
