@@ -7,6 +7,7 @@
 #include "canvas/world_canvas.h"
 #include "editor/editor_application.h"
 #include "editor/frm_main.h"
+#include "editor/window_settings.h"
 #include "support/application_folder.h"
 #include "support/cp1251.h"
 #include "support/file_system.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 #include <QTimer>
 
 #include <csignal>
@@ -73,7 +75,9 @@ int main(int argc, char** argv) {
         "Write a picture of the window to FILE (.png, .bmp, .ppm or .jpg) and quit; messages go "
         "to the error stream instead of message boxes, and the exit code is 1 after an error.",
         "FILE");
-    parser.addOptions({root, map, location, screenshot});
+    const QCommandLineOption windowSize(
+        "window-size", "Start with a client area of W x H pixels (at least 724 x 474).", "WxH");
+    parser.addOptions({root, map, location, screenshot, windowSize});
     parser.process(app);
 
     if (parser.isSet(root)) {
@@ -94,7 +98,27 @@ int main(int argc, char** argv) {
     if (unattended)
         messages.emplace();
 
+    QSize clientSize;
+    if (parser.isSet(windowSize)) {
+        const QStringList sides = parser.value(windowSize).split('x');
+        bool wide = false, high = false;
+        if (sides.size() == 2)
+            clientSize = QSize(sides[0].toInt(&wide), sides[1].toInt(&high));
+        if (!wide || !high || clientSize.width() < 1 || clientSize.height() < 1) {
+            std::fprintf(stderr, "mapeditor: --window-size %s: expected WxH, as 1280x800\n",
+                         parser.value(windowSize).toLocal8Bit().constData());
+            return 1;
+        }
+    }
+
     frmMain window;
+    // The size and place of the last run, unless this run names its own.
+    QSettings settings(editor::settingsFile(), QSettings::IniFormat);
+    const bool keepsSettings = !unattended && !clientSize.isValid();
+    if (keepsSettings)
+        editor::restoreWindow(window, settings);
+    if (clientSize.isValid())
+        window.setClientSize(clientSize);
     if (parser.isSet(map))
         window.openMap(cp1251::fromUtf8(parser.value(map).toStdString()));
     if (parser.isSet(location))
@@ -112,5 +136,8 @@ int main(int argc, char** argv) {
             QApplication::exit(saved && !messages->hadError() ? 0 : 1);
         });
     }
-    return app.exec();
+    const int exitCode = app.exec();
+    if (keepsSettings)
+        editor::saveWindow(window, settings);
+    return exitCode;
 }

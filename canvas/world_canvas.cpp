@@ -215,11 +215,35 @@ void WorldCanvas::setDrawOnlyMove(bool on) {
         setDrawing(false);
 }
 
+void WorldCanvas::fitSurface(QSize surface) {
+    const auto cover = [](int pixels, std::int32_t cell) {
+        return cell > 0 ? std::max<std::int32_t>(1, (pixels + cell - 1) / cell) : 0;
+    };
+    m_view.CanvasCellCountX = cover(surface.width(), m_view.CellWidth);
+    m_view.CanvasCellCountY = cover(surface.height(), m_view.CellHeight);
+    m_fittedSurface = surface;
+    ResizeCanvas();
+    m_fittedSurface = QSize();
+    // The cursor stays on a cell of the view.
+    const QPoint cursor(m_view.cursorPixelX, m_view.cursorPixelY);
+    m_view.cursorPixelX = std::max(
+        0, std::min(m_view.cursorPixelX, (m_view.CanvasCellCountX - 1) * m_view.CellWidth));
+    m_view.cursorPixelY = std::max(
+        0, std::min(m_view.cursorPixelY, (m_view.CanvasCellCountY - 1) * m_view.CellHeight));
+    if (cursor != QPoint(m_view.cursorPixelX, m_view.cursorPixelY) && hasLocation()) {
+        UpdateCursor();
+        emit CursorChangePosition();
+    }
+    Refresh();
+}
+
 void WorldCanvas::ResizeCanvas() {
-    const std::int64_t width =
-        static_cast<std::int64_t>(m_view.CellWidth) * m_view.CanvasCellCountX;
-    const std::int64_t height =
-        static_cast<std::int64_t>(m_view.CellHeight) * m_view.CanvasCellCountY;
+    std::int64_t width = static_cast<std::int64_t>(m_view.CellWidth) * m_view.CanvasCellCountX;
+    std::int64_t height = static_cast<std::int64_t>(m_view.CellHeight) * m_view.CanvasCellCountY;
+    if (m_fittedSurface.isValid()) {
+        width = std::min<std::int64_t>(width, m_fittedSurface.width());
+        height = std::min<std::int64_t>(height, m_fittedSurface.height());
+    }
     m_surface->setGeometry(m_padding, m_padding, widgetExtent(width), widgetExtent(height));
     setFixedSize(widgetExtent(width + 2 * m_padding), widgetExtent(height + 2 * m_padding));
 }

@@ -105,6 +105,12 @@ public:
     void setDblCharCursorX(std::int32_t v) { m_dblCharCursorX = v; }
     void setDblCharCursorY(std::int32_t v) { m_dblCharCursorY = v; }
 
+    // Sizes the canvas to `surface` pixels of map (plus its padding): the
+    // cell counts become the cells that cover them, a last column and row
+    // partly visible, and the canvas shows exactly that many pixels. An exact
+    // fit gives the layout the cell-count properties give.
+    void fitSurface(QSize surface);
+
     // Reading re-applies the layout; writing only stores.
     std::int16_t Padding();
     void setPadding(std::int16_t padding) { m_padding = padding; }
@@ -244,6 +250,9 @@ private:
     canvas::MapSurface* m_surface = nullptr;
 
     std::int16_t m_padding = 0;
+    // The pixels of map shown when the canvas was fitted to a size; empty
+    // while the cell counts give the size.
+    QSize m_fittedSurface;
     bool m_drawOnlyMove = false;
     bool m_roundWorld = true;
     std::int32_t m_charCursorX = 0;

@@ -50,7 +50,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     // The window sees every typed character before the focused control does.
     qApp->installEventFilter(this);
     Form_Load();
-    setFixedSize(sizeHint());
+    recordLayout();
+    resize(sizeHint());
 }
 
 frmMain::~frmMain() {

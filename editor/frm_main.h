@@ -10,6 +10,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -75,6 +77,12 @@ public:
     bool saveLocation(bool confirm);
     frmFullScreen* fullScreenView() const { return m_fullScreen; }
 
+    // The client area of a first start: every control at its fixed place.
+    static QSize firstStartClientSize();
+    // Resizes the window so that its client area is `client` (at least the
+    // first-start size).
+    void setClientSize(QSize client);
+
     // Controls, under their names.
     WorldCanvas* WorldCanvas1 = nullptr;
     std::array<QGroupBox*, 5> Frame1{};
@@ -119,6 +127,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Where each control that follows the window's size stands at the
+    // first-start size, and how it follows.
+    struct Placement {
+        QWidget* widget;
+        QRect base;
+        bool right, down, wider, taller;
+    };
+    void recordLayout();
+    void layoutClient(QSize client);
     void createControls();
     void createMenu();
     void connectCommands();
@@ -165,6 +182,9 @@ private:
     QPointer<frmFullScreen> m_fullScreen;
     document::LocationDocument* m_document = nullptr;
     document::EditHistory* m_history = nullptr;
+    std::vector<Placement> m_placements;
+    QSize m_canvasSurface;
+    QSize m_grown;
     QString m_baseTitle; // the title without the unsaved-edits mark
     bool m_settingTitle = false;
 };

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -238,6 +239,8 @@ void frmMain::cellsChanged(const QRect& cells) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layoutClient(static_cast<QResizeEvent*>(event)->size());
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
     if (!press && !release)

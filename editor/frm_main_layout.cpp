@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr int kClientWidth = 724;
-constexpr int kClientHeight = 474;
-
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int left, int top, int width = -1,
               int height = -1) {
@@ -77,7 +74,9 @@ QLineEdit* statusBox(QWidget* parent, const QString& text, const char* name, int
 void frmMain::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName("client");
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setMinimumSize(firstStartClientSize());
+    client->resize(firstStartClientSize());
+    client->installEventFilter(this); // its size changes lay the controls out
     setCentralWidget(client);
 
     // Palette: categories and entries.
