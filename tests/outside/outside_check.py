@@ -237,7 +237,9 @@ class Editor:
             prepare(root)
         self.log_path = os.path.join(root, "editor.log")
         with open(self.log_path, "wb") as log:
-            env = dict(os.environ, DISPLAY=desktop.name, QT_QPA_PLATFORM="xcb")
+            # Settings of the user's own runs (window size and place) stay out.
+            env = dict(os.environ, DISPLAY=desktop.name, QT_QPA_PLATFORM="xcb",
+                       XDG_CONFIG_HOME=os.path.join(root, ".config"))
             env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), SUPPRESSIONS]))
             self.proc = subprocess.Popen([binary, "--root", root, *args], cwd=root, env=env,
                                          stdin=subprocess.DEVNULL, stdout=log, stderr=log,
@@ -434,6 +436,32 @@ def full_screen_picture(desktop, view, before):
     return []
 
 
+def check_resize_grows_the_map(ctx):
+    """A larger window gives its room to the map: where the frames on the right
+    stood at the first-start size, map cells show once the window is wider."""
+    with ctx.editor("--map", "Default") as editor:
+        win, menu_bar = editor.main_window()
+        x0, y0, _, _ = ctx.desktop.rectangle(win)
+        points = [(x, y) for x in range(560, 1000, 20) for y in range(60, 420, 20)]
+        before = ctx.desktop.screen_pixels()
+        old = [ctx.desktop.pixel(before, x0 + x, y0 + menu_bar + y) for x, y in points]
+        ctx.desktop.xdotool("windowsize", win.id, 1200, 900)
+        if not wait_until(lambda: ctx.desktop.rectangle(win)[2:] == (1200, 900), EVENT_TIMEOUT):
+            raise CheckFailed(f"the window did not take 1200 x 900: "
+                              f"{ctx.desktop.rectangle(win)[2:]}")
+
+        def map_shown():
+            pixels = ctx.desktop.screen_pixels()
+            now = [ctx.desktop.pixel(pixels, x0 + x, y0 + menu_bar + y) for x, y in points]
+            changed = sum(a != b for a, b in zip(now, old))
+            # Map cells are textured: many colours, where frames and text show few.
+            return changed * 10 >= len(points) * 9 and len(set(now)) > 2 * len(set(old))
+
+        if not wait_until(map_shown, EVENT_TIMEOUT):
+            raise CheckFailed("after widening the window the room beside the first-start "
+                              "canvas shows no map cells")
+
+
 CHECKS = [
     check_title_at_start,
     check_title_with_map,
@@ -442,6 +470,7 @@ CHECKS = [
     check_failed_load,
     full_screen_check((0, 0)),
     full_screen_check((400, 300)),
+    check_resize_grows_the_map,
 ]
 
 
