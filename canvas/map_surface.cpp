@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace canvas {
 
@@ -75,6 +76,16 @@ void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
                             static_cast<float>(event->position().x()),
                             static_cast<float>(event->position().y()),
                             rect().contains(event->position().toPoint()));
+}
+
+void MapSurface::wheelEvent(QWheelEvent* event) {
+    m_canvas.surfaceWheel(event->angleDelta(), event->modifiers());
+    event->accept();
+}
+
+void MapSurface::leaveEvent(QEvent* event) {
+    m_canvas.surfaceMouseLeft();
+    QWidget::leaveEvent(event);
 }
 
 } // namespace canvas

@@ -16,11 +16,13 @@
 #include "model/location_grid.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace canvas {
@@ -199,6 +201,13 @@ public:
     // Whether a location is there to move over: input does nothing without.
     bool hasLocation() const;
 
+    // The world cell shown at a pixel of the map surface (wrapped into the
+    // world); nothing without a location.
+    std::optional<QPoint> worldCellAt(QPointF surfacePixel) const;
+    // Scrolls the view so that world cell `cell` is under the cursor, as a
+    // move would (CursorChangePosition follows).
+    void showWorldCell(QPoint cell);
+
     // Reads the current cell's values again (after its cell changed under it).
     void reloadCurrentCell() {
         if (hasLocation())
@@ -216,6 +225,9 @@ signals:
     void CursorChangePosition();
     void MapLoad();
     void ChangeLocation();
+    // The mouse is over world cell `cell` of the location; `inside` false when
+    // it left the map (or no location is there).
+    void mouseCellChanged(QPoint cell, bool inside);
 
 private:
     friend class canvas::MapSurface;
@@ -233,6 +245,10 @@ private:
     void surfaceMouseDown(short button, short shift, float x, float y);
     void surfaceMouseMove(short button, short shift, float x, float y);
     void surfaceMouseUp(short button, short shift, float x, float y, bool inside);
+    // One wheel notch (120) scrolls by one cell: vertically, or sideways with
+    // Shift or a sideways wheel; the world wraps as for the arrow keys.
+    void surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
+    void surfaceMouseLeft();
 
     // The document and, for a canvas with a document of its own, its owner.
     std::unique_ptr<document::LocationDocument> m_ownDocument;
@@ -259,4 +275,7 @@ private:
     std::int32_t m_charCursorY = 0;
     std::int32_t m_dblCharCursorX = 0;
     std::int32_t m_dblCharCursorY = 0;
+    // Wheel turns smaller than a notch, kept until they add up to one.
+    QPoint m_wheelRest;
+    std::optional<QPoint> m_mouseCell;
 };

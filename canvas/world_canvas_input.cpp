@@ -91,7 +91,53 @@ void WorldCanvas::surfaceMouseDown(short button, short shift, float x, float y) 
     emit CursorChangePosition();
 }
 
+std::optional<QPoint> WorldCanvas::worldCellAt(QPointF surfacePixel) const {
+    if (!hasLocation())
+        return std::nullopt;
+    const std::int64_t column =
+        cellUnder(static_cast<float>(surfacePixel.x()), m_view.CellWidth) + m_view.CurrentPositionX;
+    const std::int64_t row = cellUnder(static_cast<float>(surfacePixel.y()), m_view.CellHeight) +
+                             m_view.CurrentPositionY;
+    return QPoint(canvas::wrapIntoWorld(column, m_grid.MapWidth()),
+                  canvas::wrapIntoWorld(row, m_grid.MapHeight()));
+}
+
+void WorldCanvas::showWorldCell(QPoint cell) {
+    if (!hasLocation())
+        return;
+    moveView(static_cast<std::int64_t>(cell.x()) - CursorX() - m_view.CurrentPositionX,
+             static_cast<std::int64_t>(cell.y()) - CursorY() - m_view.CurrentPositionY);
+}
+
+void WorldCanvas::surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
+    if (!hasLocation())
+        return;
+    QPoint turn = angleDelta;
+    if (modifiers & Qt::ShiftModifier) // some systems turn a Shift wheel sideways themselves
+        turn = QPoint(turn.y() != 0 ? turn.y() : turn.x(), 0);
+    m_wheelRest += turn;
+    const int columns = m_wheelRest.x() / 120;
+    const int rows = m_wheelRest.y() / 120;
+    m_wheelRest -= QPoint(columns * 120, rows * 120);
+    // Turning the wheel away from the user shows what lies above (or left).
+    if (columns != 0)
+        moveView(-columns, 0);
+    if (rows != 0)
+        moveView(0, -rows);
+}
+
+void WorldCanvas::surfaceMouseLeft() {
+    if (m_mouseCell) {
+        m_mouseCell.reset();
+        emit mouseCellChanged(QPoint(), false);
+    }
+}
+
 void WorldCanvas::surfaceMouseMove(short button, short shift, float x, float y) {
+    if (const std::optional<QPoint> cell = worldCellAt(QPointF(x, y)); cell != m_mouseCell) {
+        m_mouseCell = cell;
+        emit mouseCellChanged(cell.value_or(QPoint()), cell.has_value());
+    }
     if (!hasLocation())
         return;
     emit MouseMove(button, shift, x, y);

@@ -46,6 +46,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     m_history = &m_document->history();
     createControls();
     createMenu();
+    createViewMenu();
     connectCommands();
     // The window sees every typed character before the focused control does.
     qApp->installEventFilter(this);
@@ -116,6 +117,8 @@ void frmMain::connectCommands() {
             &frmMain::WorldCanvas1_ChangeLocation);
     connect(m_history, &document::EditHistory::cellsRestored, this, &frmMain::showRestoredCells);
     connect(m_document, &document::LocationDocument::cellsChanged, this, &frmMain::cellsChanged);
+    connect(m_document, &document::LocationDocument::cellsChanged, this,
+            &frmMain::refreshMouseCell);
     connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &frmMain::updateTitle);
 }
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,13 @@ public:
     QAction* mnuSaveLocation = nullptr;
     QAction* mnuManagerLocation = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuGoToCell = nullptr;
+    // The status bar's text: the cell under the mouse and its values.
+    QLabel* lblMouseCell = nullptr;
+
+    // "Перейти к клетке...": asks for a cell and shows it under the cursor.
+    void mnuGoToCell_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -138,6 +146,10 @@ private:
     void layoutClient(QSize client);
     void createControls();
     void createMenu();
+    void createViewMenu();
+    QString cellDescription(QPoint cell) const;
+    void showMouseCell(QPoint cell, bool inside);
+    void refreshMouseCell(const QRect& cells);
     void connectCommands();
     void Form_Load();
 
@@ -183,6 +195,7 @@ private:
     document::LocationDocument* m_document = nullptr;
     document::EditHistory* m_history = nullptr;
     std::vector<Placement> m_placements;
+    std::optional<QPoint> m_mouseCell;
     QSize m_canvasSurface;
     QSize m_grown;
     QString m_baseTitle; // the title without the unsaved-edits mark

@@ -1,0 +1,64 @@
+// The menu "Вид" and the status bar of the main window: going to a cell, and
+// the values of the cell under the mouse.
+
+#include "canvas/world_canvas.h"
+#include "editor/frm_main.h"
+#include "editor/go_to_cell.h"
+#include "model/location_grid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+void frmMain::createViewMenu() {
+    mnuView = menuBar()->addMenu(QStringLiteral("Вид"));
+    mnuView->setObjectName("mnuView");
+    mnuGoToCell = mnuView->addAction(QStringLiteral("Перейти к клетке..."));
+    mnuGoToCell->setObjectName("mnuGoToCell");
+    mnuGoToCell->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    connect(mnuGoToCell, &QAction::triggered, this, &frmMain::mnuGoToCell_Click);
+
+    lblMouseCell = new QLabel(this);
+    lblMouseCell->setObjectName("lblMouseCell");
+    lblMouseCell->setAccessibleName(QStringLiteral("Клетка под мышью"));
+    statusBar()->setObjectName("statusBar");
+    statusBar()->addWidget(lblMouseCell, 1);
+    connect(WorldCanvas1, &WorldCanvas::mouseCellChanged, this, &frmMain::showMouseCell);
+}
+
+void frmMain::mnuGoToCell_Click() {
+    editor::GoToCellDialog dialog(this, WorldCanvas1->hasLocation() ? WorldCanvas1->MapWidth() : 0,
+                                  WorldCanvas1->hasLocation() ? WorldCanvas1->MapHeight() : 0);
+    if (dialog.exec() != QDialog::Accepted || !dialog.cell())
+        return;
+    WorldCanvas1->showWorldCell(*dialog.cell());
+}
+
+QString frmMain::cellDescription(QPoint cell) const {
+    const model::LocationGrid& grid = WorldCanvas1->grid();
+    const auto value = [&](model::Layer layer) {
+        return grid.cellValue(layer, cell.x(), cell.y());
+    };
+    return QStringLiteral("x %1, y %2 - земля %3, объект %4, предмет %5, действие %6, %7, %8")
+        .arg(cell.x())
+        .arg(cell.y())
+        .arg(value(model::Layer::Earths))
+        .arg(value(model::Layer::Objects))
+        .arg(value(model::Layer::Predmets))
+        .arg(value(model::Layer::Doors))
+        .arg(value(model::Layer::Blocks) != 0 ? QStringLiteral("путь закрыт")
+                                              : QStringLiteral("путь открыт"))
+        .arg(value(model::Layer::Guards) != 0 ? QStringLiteral("охрана есть")
+                                              : QStringLiteral("охрана нет"));
+}
+
+void frmMain::showMouseCell(QPoint cell, bool inside) {
+    m_mouseCell = inside ? std::optional<QPoint>(cell) : std::nullopt;
+    lblMouseCell->setText(inside ? cellDescription(cell) : QString());
+}
+
+void frmMain::refreshMouseCell(const QRect& cells) {
+    if (m_mouseCell && cells.contains(*m_mouseCell))
+        lblMouseCell->setText(cellDescription(*m_mouseCell));
+}
