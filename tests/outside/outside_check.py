@@ -276,8 +276,27 @@ class Editor:
         _, _, width, height = self.desktop.rectangle(win)
         if width != CLIENT_WIDTH or not 0 < height - CLIENT_HEIGHT < 100:
             raise CheckFailed(f"main window is {width} x {height}, expected {CLIENT_WIDTH} x "
-                              f"({CLIENT_HEIGHT} + a menu bar)")
-        return win, height - CLIENT_HEIGHT
+                              f"({CLIENT_HEIGHT} + a menu bar and a status bar)")
+        menu_bar = wait_until(lambda: self.menu_bar_height(win), EVENT_TIMEOUT)
+        if menu_bar is None:
+            raise CheckFailed("the map surface was not found in the main window")
+        return win, menu_bar
+
+    def menu_bar_height(self, win):
+        """Where the client area starts below the menu bar (the window also has
+        a status bar below it): found as the first row of the map surface. Rows
+        of the frame around the surface are one plain colour (or two, where a
+        frame line ends); the surface's rows show textured cells or all of its
+        dark background."""
+        x0, y0, _, height = self.desktop.rectangle(win)
+        pixels = self.desktop.screen_pixels()
+        xs = range(x0 + MAP_SURFACE[0] + 40, x0 + MAP_SURFACE[0] + 10 * CELL - 10, 5)
+        for y in range(y0, y0 + height - CLIENT_HEIGHT + MAP_SURFACE[1] + 1):
+            row = {self.desktop.pixel(pixels, x, y) for x in xs}
+            if row == {BACKGROUND_GREY} or len(row) > 3:
+                menu_bar = y - y0 - MAP_SURFACE[1]
+                return menu_bar if menu_bar > 0 else None
+        return None
 
     def last_output(self):
         """A sanitizer's verdict if the output has one, else its last lines."""
