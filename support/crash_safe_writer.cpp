@@ -119,18 +119,13 @@ bool CrashSafeWriter::begin(std::string_view target, std::error_code& ec) {
         if (!statEc)
             m_target = linked;
     }
+    // Only the entry's type is asked for: nothing is opened that could wait.
     const fs::file_status status = fs::status(m_target, statEc);
     m_targetExists = fs::exists(status);
     unsigned permissions = 0666;
     if (m_targetExists) {
-        if (fs::is_directory(status)) {
-            ec = std::make_error_code(std::errc::is_a_directory);
+        if ((ec = noRegularFileError(status.type())))
             return false;
-        }
-        if (!fs::is_regular_file(status)) {
-            ec = std::make_error_code(std::errc::not_supported);
-            return false;
-        }
         if (!writable(m_target, ec))
             return false;
         permissions = static_cast<unsigned>(status.permissions() & fs::perms::mask);

@@ -73,6 +73,24 @@ fs::path findIgnoringCase(const fs::path& folder, std::string_view component) {
     return best;
 }
 
+#ifndef _WIN32
+fs::file_type typeOfMode(mode_t mode) {
+    if (S_ISREG(mode))
+        return fs::file_type::regular;
+    if (S_ISDIR(mode))
+        return fs::file_type::directory;
+    if (S_ISFIFO(mode))
+        return fs::file_type::fifo;
+    if (S_ISSOCK(mode))
+        return fs::file_type::socket;
+    if (S_ISCHR(mode))
+        return fs::file_type::character;
+    if (S_ISBLK(mode))
+        return fs::file_type::block;
+    return fs::file_type::unknown;
+}
+#endif
+
 int openFlags(File::Mode mode) {
     int flags = 0;
     switch (mode) {
@@ -175,6 +193,12 @@ Probe probe(std::string_view text) {
         return Probe::OtherFailure;
     if (p.empty())
         return Probe::Missing;
+    // What is neither a file nor a folder is not opened at all.
+    const fs::file_type type = fs::status(p, ec).type();
+    if (type == fs::file_type::not_found)
+        return Probe::Missing;
+    if (type != fs::file_type::directory && noRegularFileError(type))
+        return Probe::OtherFailure;
 #ifdef _WIN32
     const int fd = _wopen(p.c_str(), O_RDONLY | O_BINARY);
 #else
@@ -335,25 +359,44 @@ bool File::open(std::string_view text, Mode mode, std::error_code& ec) {
 bool File::openNative(const fs::path& p, Mode mode, std::error_code& ec, unsigned permissions) {
     close();
     ec.clear();
+    // Only regular files are read and written. Anything else is refused
+    // before it is opened: opening a named pipe waits for its other end, and
+    // opening a device may act on it.
+    std::error_code statEc;
+    if (const std::error_code refusal = noRegularFileError(fs::status(p, statEc).type())) {
+        ec = refusal;
+        return false;
+    }
 #ifdef _WIN32
     (void)permissions;
     m_fd = _wopen(p.c_str(), openFlags(mode), _S_IREAD | _S_IWRITE);
 #else
-    m_fd = ::open(p.c_str(), openFlags(mode), static_cast<mode_t>(permissions));
+    // Something swapped in meanwhile must not block the open either.
+    m_fd = ::open(p.c_str(), openFlags(mode) | O_NONBLOCK, static_cast<mode_t>(permissions));
 #endif
     if (m_fd < 0) {
         ec = lastError();
         return false;
     }
-    if (mode == Mode::Read) {
-        // A folder opens for reading on some systems; it is not a file.
-        struct stat st {};
-        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            close();
-            ec = std::make_error_code(std::errc::is_a_directory);
-            return false;
-        }
+#ifndef _WIN32
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) {
+        ec = lastError();
+        close();
+        return false;
     }
+    if (const std::error_code refusal = noRegularFileError(typeOfMode(st.st_mode))) {
+        close();
+        ec = refusal;
+        return false;
+    }
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ec = lastError();
+        close();
+        return false;
+    }
+#endif
     return true;
 }
 

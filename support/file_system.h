@@ -9,6 +9,8 @@
 // the entries of its folder (game data is authored on a case-insensitive file
 // system).
 
+#include "support/path_errors.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -37,7 +39,8 @@ enum class Probe { Exists, Missing, OtherFailure };
 
 // Tries to open a path for reading: Missing when the file or a folder on the
 // way does not exist, OtherFailure when the open failed for another reason.
-// A folder counts as Exists.
+// A folder counts as Exists; anything else that is no regular file (a named
+// pipe, a socket, a device) is OtherFailure and is never opened.
 Probe probe(std::string_view text);
 
 bool isFolder(std::string_view text);
@@ -105,6 +108,9 @@ public:
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;
 
+    // Only a regular file opens, in any mode, and never waits: a folder, a
+    // named pipe, a socket or a device is refused unopened with its
+    // PathError (see path_errors.h).
     bool open(std::string_view text, Mode mode, std::error_code& ec);
     // Opens a native path as it is, without resolving it; new files get the
     // permission bits `permissions` (less the process's mask).

@@ -11,28 +11,7 @@ bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-class PathErrorCategory : public std::error_category {
-public:
-    const char* name() const noexcept override { return "path"; }
-    std::string message(int code) const override {
-        switch (static_cast<PathError>(code)) {
-        case PathError::OutsideApplicationFolder:
-            return "the path leads outside the application folder";
-        }
-        return "path error";
-    }
-};
-
 } // namespace
-
-const std::error_category& pathErrorCategory() {
-    static const PathErrorCategory category;
-    return category;
-}
-
-std::error_code make_error_code(PathError error) {
-    return {static_cast<int>(error), pathErrorCategory()};
-}
 
 bool climbsAbove(std::string_view relative) {
     long depth = 0;

@@ -7,19 +7,11 @@
 // must never climb above it; the file-system boundary refuses such texts
 // before touching the disk.
 
+#include "support/path_errors.h"
+
 #include <string_view>
-#include <system_error>
-#include <type_traits>
 
 namespace fsys {
-
-enum class PathError {
-    // A path below the application folder climbs out of it through "..".
-    OutsideApplicationFolder = 1,
-};
-
-const std::error_category& pathErrorCategory();
-std::error_code make_error_code(PathError error);
 
 // Whether the components of `relative` ("\" or "/" separated) climb above
 // the folder they start in at some point: a ".." with no component of its own
@@ -35,5 +27,3 @@ bool leavesFolder(std::string_view text, std::string_view folder);
 bool leavesApplicationFolder(std::string_view text);
 
 } // namespace fsys
-
-template <> struct std::is_error_code_enum<fsys::PathError> : std::true_type {};

@@ -1,5 +1,6 @@
 #include "test_support/process.h"
 
+#include <csignal>
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
@@ -11,6 +12,14 @@ extern char** environ;
 namespace testing_support {
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args) {
+    return runProcess(program, args, std::chrono::milliseconds::max());
+}
+
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         std::chrono::milliseconds limit) {
+    using Clock = std::chrono::steady_clock;
+    const bool limited = limit != std::chrono::milliseconds::max();
+    const Clock::time_point deadline = limited ? Clock::now() + limit : Clock::time_point::max();
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("pipe failed");
@@ -45,7 +54,19 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     int open = 2;
     char buffer[65536];
     while (open > 0) {
-        if (poll(fds, 2, -1) < 0)
+        int wait = -1;
+        if (limited) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0) {
+                kill(pid, SIGKILL); // its pipes close with it
+                result.timedOut = true;
+                wait = 1000;
+            } else {
+                wait = static_cast<int>(left.count()) + 1;
+            }
+        }
+        if (poll(fds, 2, wait) <= 0)
             continue;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))
