@@ -1,7 +1,9 @@
 #include "support/file_system.h"
 
+#include "support/application_folder.h"
 #include "support/cp1251.h"
 #include "support/crash_safe_writer.h"
+#include "support/link_confinement.h"
 #include "support/path_confinement.h"
 
 #include <algorithm>
@@ -49,9 +51,12 @@ std::string componentText(const fs::path& name) {
     return cp1251::fromUtf8(std::string(utf8.begin(), utf8.end()));
 }
 
-bool entryExists(const fs::path& p) {
+// The entry's own type (a link is not followed); not_found when it cannot be
+// told.
+fs::file_type entryType(const fs::path& p) {
     std::error_code ec;
-    return fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec;
+    const fs::file_type type = fs::symlink_status(p, ec).type();
+    return ec ? fs::file_type::not_found : type;
 }
 
 // The entry of `folder` whose name equals `component` without regard to case;
@@ -132,12 +137,20 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         ec = std::make_error_code(std::errc::invalid_argument);
         return {};
     }
-    if (leavesApplicationFolder(text)) {
+    const std::string folder = appfolder::reported();
+    if (leavesFolder(text, folder)) {
         ec = PathError::OutsideApplicationFolder;
         return {};
     }
+    // Components past the application folder are checked for links leading
+    // out of it; paths elsewhere are the user's own choice.
+    const std::size_t folderLength = folderPrefix(text, folder);
+    const bool below = folderLength != std::string_view::npos;
 #ifdef _WIN32
-    return fs::path(toWide(text));
+    const fs::path out(toWide(text));
+    if (below && !linksStayInside(fs::path(toWide(text.substr(0, folderLength))), out, ec))
+        return {};
+    return out;
 #else
     fs::path out;
     std::size_t pos = 0;
@@ -145,8 +158,15 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         out = "/";
         pos = 1;
     }
+    fs::path base;         // the application folder's part of `out`
+    bool pastBase = false; // whether `base` is set
+    bool linkPastBase = false;
     bool matching = true; // false once a component is missing: the rest cannot exist
     while (pos <= text.size()) {
+        if (below && !pastBase && pos > folderLength) {
+            base = out;
+            pastBase = true;
+        }
         std::size_t end = text.find_first_of("\\/", pos);
         if (end == std::string_view::npos)
             end = text.size();
@@ -155,18 +175,24 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         if (component.empty())
             continue;
         const fs::path exact = out / componentPath(component);
-        if (!matching || component == "." || component == ".." || entryExists(exact)) {
+        if (!matching || component == "." || component == "..") {
             out = exact;
             continue;
         }
-        const fs::path found = findIgnoringCase(out, component);
-        if (found.empty()) {
+        fs::file_type type = entryType(exact);
+        if (type != fs::file_type::not_found) {
+            out = exact;
+        } else if (const fs::path found = findIgnoringCase(out, component); !found.empty()) {
+            out /= found;
+            type = entryType(out);
+        } else {
             matching = false;
             out = exact;
-        } else {
-            out /= found;
         }
+        linkPastBase = linkPastBase || (pastBase && type == fs::file_type::symlink);
     }
+    if (linkPastBase && !linksStayInside(base, out, ec))
+        return {};
     // Keep a trailing separator: it marks a folder.
     if (!text.empty() && (text.back() == '\\' || text.back() == '/') && out != "/")
         out += "/";

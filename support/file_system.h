@@ -23,9 +23,11 @@
 namespace fsys {
 
 // The native path for a program path text. Fails (invalid_argument) for texts
-// that no file system can name, such as texts holding a NUL byte, and
-// (PathError::OutsideApplicationFolder) for texts below the application folder
-// that climb out of it (see path_confinement.h).
+// that no file system can name, such as texts holding a NUL byte, and for
+// texts below the application folder that climb out of it
+// (PathError::OutsideApplicationFolder, see path_confinement.h) or pass a link
+// leading out of it (PathError::LinkLeavesApplicationFolder, see
+// link_confinement.h). A link that stays inside is kept in the path.
 std::filesystem::path resolve(std::string_view text, std::error_code& ec);
 
 // A native path back as a program text (code page 1251, "\" separators).

@@ -34,19 +34,24 @@ bool climbsAbove(std::string_view relative) {
     return false;
 }
 
-bool leavesFolder(std::string_view text, std::string_view folder) {
+std::size_t folderPrefix(std::string_view text, std::string_view folder) {
     while (!folder.empty() && isSeparator(folder.back()))
         folder.remove_suffix(1);
     // The text must hold the folder followed by a separator.
     if (text.size() <= folder.size() || !isSeparator(text[folder.size()]))
-        return false;
+        return std::string_view::npos;
     for (std::size_t i = 0; i < folder.size(); ++i) {
         const char a = text[i];
         const char b = folder[i];
         if (a != b && !(isSeparator(a) && isSeparator(b)))
-            return false;
+            return std::string_view::npos;
     }
-    return climbsAbove(text.substr(folder.size() + 1));
+    return folder.size();
+}
+
+bool leavesFolder(std::string_view text, std::string_view folder) {
+    const std::size_t prefix = folderPrefix(text, folder);
+    return prefix != std::string_view::npos && climbsAbove(text.substr(prefix + 1));
 }
 
 bool leavesApplicationFolder(std::string_view text) {

@@ -9,6 +9,7 @@
 
 #include "support/path_errors.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace fsys {
@@ -17,6 +18,11 @@ namespace fsys {
 // the folder they start in at some point: a ".." with no component of its own
 // before it to cancel. Empty components and "." stay where they are.
 bool climbsAbove(std::string_view relative);
+
+// The length of `folder` (less its trailing separators) when `text` starts
+// with it followed by a separator; npos when it does not. Separators "\" and
+// "/" compare equal.
+std::size_t folderPrefix(std::string_view text, std::string_view folder);
 
 // Whether `text` names a place below the folder `folder` (a program text,
 // with or without its trailing separator; separators "\" and "/" compare

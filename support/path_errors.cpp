@@ -3,6 +3,11 @@
 namespace fsys {
 namespace {
 
+LinkRefusal& latest() {
+    static LinkRefusal refusal;
+    return refusal;
+}
+
 class PathErrorCategory : public std::error_category {
 public:
     const char* name() const noexcept override { return "path"; }
@@ -11,6 +16,11 @@ public:
         switch (static_cast<PathError>(code)) {
         case PathError::OutsideApplicationFolder:
             return "the path leads outside the application folder";
+        case PathError::LinkLeavesApplicationFolder:
+            if (latest().link.empty())
+                return "a link leads outside the application folder";
+            return "the link \"" + latest().link +
+                   "\" leads outside the application folder, to \"" + latest().target + "\"";
         case PathError::NamedPipeIsNoFile:
             return "not a regular file: named pipe";
         case PathError::SocketIsNoFile:
@@ -69,6 +79,14 @@ bool isNoRegularFile(const std::error_code& ec) {
         return false;
     const auto error = static_cast<PathError>(ec.value());
     return error >= PathError::NamedPipeIsNoFile && error <= PathError::OtherEntryIsNoFile;
+}
+
+void recordLinkRefusal(LinkRefusal refusal) {
+    latest() = std::move(refusal);
+}
+
+LinkRefusal lastLinkRefusal() {
+    return latest();
 }
 
 } // namespace fsys

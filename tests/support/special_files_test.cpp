@@ -135,6 +135,7 @@ TEST(SpecialFiles, TheRefusalsAreOneFamilyAndAFolderStillCountsAsOne) {
         EXPECT_EQ(ec.message().rfind("not a regular file", 0), 0u) << ec.message();
     }
     EXPECT_FALSE(fsys::isNoRegularFile(PathError::OutsideApplicationFolder));
+    EXPECT_FALSE(fsys::isNoRegularFile(PathError::LinkLeavesApplicationFolder));
     EXPECT_FALSE(fsys::isNoRegularFile(std::make_error_code(std::errc::is_a_directory)));
     EXPECT_EQ(std::error_code(PathError::FolderIsNoFile), std::errc::is_a_directory)
         << "callers that look for a folder still find one";
