@@ -209,7 +209,14 @@ std::string toText(const fs::path& native) {
 std::string displayText(std::string_view text) {
     std::error_code ec;
     const fs::path native = resolve(text, ec);
-    return ec ? std::string(text) : componentText(native);
+    if (!ec)
+        return componentText(native);
+    // A refused path still reads with the system's separators.
+    std::string shown(text);
+#ifndef _WIN32
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+#endif
+    return shown;
 }
 
 Probe probe(std::string_view text) {

@@ -34,7 +34,8 @@ std::filesystem::path resolve(std::string_view text, std::error_code& ec);
 std::string toText(const std::filesystem::path& native);
 
 // A path text as the user's system spells it (native separators, the
-// spelling found on disk), still in code page 1251: for messages.
+// spelling found on disk), still in code page 1251: for messages. A text the
+// boundary refuses keeps its spelling, with native separators.
 std::string displayText(std::string_view text);
 
 enum class Probe { Exists, Missing, OtherFailure };

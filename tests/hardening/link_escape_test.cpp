@@ -268,7 +268,9 @@ TEST_F(LinkedData, TheCommandLineToolRefusesLinkedDataWithOneLine) {
     const testing_support::ProcessResult grid = info("Default");
     EXPECT_EQ(grid.exitCode, 1);
     EXPECT_EQ(std::count(grid.err.begin(), grid.err.end(), '\n'), 1) << grid.err;
-    EXPECT_TRUE(mentions(grid.err, linkWords("app/Maps/Default/main.map", "outside/main.map")))
+    EXPECT_TRUE(mentions(grid.err, "cannot read grid file " +
+                                       spelled(outer.path() / "app/Maps/Default/main.map") + ": " +
+                                       linkWords("app/Maps/Default/main.map", "outside/main.map")))
         << grid.err;
 }
 
