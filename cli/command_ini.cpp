@@ -14,7 +14,8 @@ const char* const kUsage = R"(usage: mapedit ini get FILE SECTION KEY [DEFAULT]
 
 get prints the value of KEY in SECTION of the INI file FILE, or DEFAULT (the
 empty text when omitted) when the file, the section or the key is missing; no
-newline is added. set stores VALUE under KEY, creating the file and the section
+newline is added. A FILE that exists but cannot be read (no permission, over
+32 MB, or no regular file, such as a folder or a named pipe) is an error. set stores VALUE under KEY, creating the file and the section
 when needed. Arguments and output are UTF-8; files are code page 1251.
 )";
 
@@ -39,6 +40,8 @@ int runIni(const Args& args) {
     if ((verb == "get" || verb == "set") && args.size() >= 2 && args[1].empty())
         throw Failure{"the file name is empty"};
     if (verb == "get" && (args.size() == 4 || args.size() == 5)) {
+        if (const std::error_code problem = mdlINI::IniReadProblem(text(args[1])))
+            throw Failure{"cannot read " + args[1] + ": " + problem.message()};
         const std::string value = mdlINI::ReadIni(text(args[1]), text(args[2]), text(args[3]),
                                                   args.size() == 5 ? text(args[4]) : std::string());
         std::cout << cp1251::toUtf8(value) << std::flush;

@@ -1,5 +1,7 @@
 #include "support/crash_safe_writer.h"
 
+#include "support/link_confinement.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <vector>
@@ -119,25 +121,23 @@ bool CrashSafeWriter::beginNative(const fs::path& target, std::error_code& ec) {
         ec = std::make_error_code(std::errc::is_a_directory);
         return false;
     }
-    // A link is followed, as a write in place would follow it.
+    // A link is followed, as a write in place would follow it: the file it
+    // leads to is replaced, or created when missing, and the link stays.
+    // Below the application folder, resolve() let only links through that
+    // lead inside it.
     std::error_code statEc;
     if (fs::is_symlink(fs::symlink_status(m_target, statEc))) {
-        const fs::path linked = fs::canonical(m_target, statEc);
-        if (!statEc)
-            m_target = linked;
+        m_target = followLinks(m_target, ec);
+        if (ec)
+            return false;
     }
+    // Only the entry's type is asked for: nothing is opened that could wait.
     const fs::file_status status = fs::status(m_target, statEc);
     m_targetExists = fs::exists(status);
     unsigned permissions = 0666;
     if (m_targetExists) {
-        if (fs::is_directory(status)) {
-            ec = std::make_error_code(std::errc::is_a_directory);
+        if ((ec = noRegularFileError(status.type())))
             return false;
-        }
-        if (!fs::is_regular_file(status)) {
-            ec = std::make_error_code(std::errc::not_supported);
-            return false;
-        }
         if (!writable(m_target, ec))
             return false;
         permissions = static_cast<unsigned>(status.permissions() & fs::perms::mask);

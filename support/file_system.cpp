@@ -1,7 +1,9 @@
 #include "support/file_system.h"
 
+#include "support/application_folder.h"
 #include "support/cp1251.h"
 #include "support/crash_safe_writer.h"
+#include "support/link_confinement.h"
 #include "support/path_confinement.h"
 
 #include <algorithm>
@@ -49,9 +51,12 @@ std::string componentText(const fs::path& name) {
     return cp1251::fromUtf8(std::string(utf8.begin(), utf8.end()));
 }
 
-bool entryExists(const fs::path& p) {
+// The entry's own type (a link is not followed); not_found when it cannot be
+// told.
+fs::file_type entryType(const fs::path& p) {
     std::error_code ec;
-    return fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec;
+    const fs::file_type type = fs::symlink_status(p, ec).type();
+    return ec ? fs::file_type::not_found : type;
 }
 
 // The entry of `folder` whose name equals `component` without regard to case;
@@ -72,6 +77,24 @@ fs::path findIgnoringCase(const fs::path& folder, std::string_view component) {
     }
     return best;
 }
+
+#ifndef _WIN32
+fs::file_type typeOfMode(mode_t mode) {
+    if (S_ISREG(mode))
+        return fs::file_type::regular;
+    if (S_ISDIR(mode))
+        return fs::file_type::directory;
+    if (S_ISFIFO(mode))
+        return fs::file_type::fifo;
+    if (S_ISSOCK(mode))
+        return fs::file_type::socket;
+    if (S_ISCHR(mode))
+        return fs::file_type::character;
+    if (S_ISBLK(mode))
+        return fs::file_type::block;
+    return fs::file_type::unknown;
+}
+#endif
 
 int openFlags(File::Mode mode) {
     int flags = 0;
@@ -114,12 +137,20 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         ec = std::make_error_code(std::errc::invalid_argument);
         return {};
     }
-    if (leavesApplicationFolder(text)) {
+    const std::string folder = appfolder::reported();
+    if (leavesFolder(text, folder)) {
         ec = PathError::OutsideApplicationFolder;
         return {};
     }
+    // Components past the application folder are checked for links leading
+    // out of it; paths elsewhere are the user's own choice.
+    const std::size_t folderLength = folderPrefix(text, folder);
+    const bool below = folderLength != std::string_view::npos;
 #ifdef _WIN32
-    return fs::path(toWide(text));
+    const fs::path out(toWide(text));
+    if (below && !linksStayInside(fs::path(toWide(text.substr(0, folderLength))), out, ec))
+        return {};
+    return out;
 #else
     fs::path out;
     std::size_t pos = 0;
@@ -127,8 +158,15 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         out = "/";
         pos = 1;
     }
+    fs::path base;         // the application folder's part of `out`
+    bool pastBase = false; // whether `base` is set
+    bool linkPastBase = false;
     bool matching = true; // false once a component is missing: the rest cannot exist
     while (pos <= text.size()) {
+        if (below && !pastBase && pos > folderLength) {
+            base = out;
+            pastBase = true;
+        }
         std::size_t end = text.find_first_of("\\/", pos);
         if (end == std::string_view::npos)
             end = text.size();
@@ -137,18 +175,24 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         if (component.empty())
             continue;
         const fs::path exact = out / componentPath(component);
-        if (!matching || component == "." || component == ".." || entryExists(exact)) {
+        if (!matching || component == "." || component == "..") {
             out = exact;
             continue;
         }
-        const fs::path found = findIgnoringCase(out, component);
-        if (found.empty()) {
+        fs::file_type type = entryType(exact);
+        if (type != fs::file_type::not_found) {
+            out = exact;
+        } else if (const fs::path found = findIgnoringCase(out, component); !found.empty()) {
+            out /= found;
+            type = entryType(out);
+        } else {
             matching = false;
             out = exact;
-        } else {
-            out /= found;
         }
+        linkPastBase = linkPastBase || (pastBase && type == fs::file_type::symlink);
     }
+    if (linkPastBase && !linksStayInside(base, out, ec))
+        return {};
     // Keep a trailing separator: it marks a folder.
     if (!text.empty() && (text.back() == '\\' || text.back() == '/') && out != "/")
         out += "/";
@@ -167,11 +211,11 @@ std::string displayText(std::string_view text) {
     const fs::path native = resolve(text, ec);
     if (!ec)
         return componentText(native);
-    // A text that names no place is still shown with the system's separators.
+    // A refused path still reads with the system's separators.
     std::string shown(text);
-    if (fs::path::preferred_separator != '\\')
-        std::replace(shown.begin(), shown.end(), '\\',
-                     static_cast<char>(fs::path::preferred_separator));
+#ifndef _WIN32
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+#endif
     return shown;
 }
 
@@ -182,6 +226,12 @@ Probe probe(std::string_view text) {
         return Probe::OtherFailure;
     if (p.empty())
         return Probe::Missing;
+    // What is neither a file nor a folder is not opened at all.
+    const fs::file_type type = fs::status(p, ec).type();
+    if (type == fs::file_type::not_found)
+        return Probe::Missing;
+    if (type != fs::file_type::directory && noRegularFileError(type))
+        return Probe::OtherFailure;
 #ifdef _WIN32
     const int fd = _wopen(p.c_str(), O_RDONLY | O_BINARY);
 #else
@@ -342,25 +392,44 @@ bool File::open(std::string_view text, Mode mode, std::error_code& ec) {
 bool File::openNative(const fs::path& p, Mode mode, std::error_code& ec, unsigned permissions) {
     close();
     ec.clear();
+    // Only regular files are read and written. Anything else is refused
+    // before it is opened: opening a named pipe waits for its other end, and
+    // opening a device may act on it.
+    std::error_code statEc;
+    if (const std::error_code refusal = noRegularFileError(fs::status(p, statEc).type())) {
+        ec = refusal;
+        return false;
+    }
 #ifdef _WIN32
     (void)permissions;
     m_fd = _wopen(p.c_str(), openFlags(mode), _S_IREAD | _S_IWRITE);
 #else
-    m_fd = ::open(p.c_str(), openFlags(mode), static_cast<mode_t>(permissions));
+    // Something swapped in meanwhile must not block the open either.
+    m_fd = ::open(p.c_str(), openFlags(mode) | O_NONBLOCK, static_cast<mode_t>(permissions));
 #endif
     if (m_fd < 0) {
         ec = lastError();
         return false;
     }
-    if (mode == Mode::Read) {
-        // A folder opens for reading on some systems; it is not a file.
-        struct stat st {};
-        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            close();
-            ec = std::make_error_code(std::errc::is_a_directory);
-            return false;
-        }
+#ifndef _WIN32
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) {
+        ec = lastError();
+        close();
+        return false;
     }
+    if (const std::error_code refusal = noRegularFileError(typeOfMode(st.st_mode))) {
+        close();
+        ec = refusal;
+        return false;
+    }
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ec = lastError();
+        close();
+        return false;
+    }
+#endif
     return true;
 }
 

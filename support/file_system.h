@@ -9,6 +9,8 @@
 // the entries of its folder (game data is authored on a case-insensitive file
 // system).
 
+#include "support/path_errors.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -21,23 +23,27 @@
 namespace fsys {
 
 // The native path for a program path text. Fails (invalid_argument) for texts
-// that no file system can name, such as texts holding a NUL byte, and
-// (PathError::OutsideApplicationFolder) for texts below the application folder
-// that climb out of it (see path_confinement.h).
+// that no file system can name, such as texts holding a NUL byte, and for
+// texts below the application folder that climb out of it
+// (PathError::OutsideApplicationFolder, see path_confinement.h) or pass a link
+// leading out of it (PathError::LinkLeavesApplicationFolder, see
+// link_confinement.h). A link that stays inside is kept in the path.
 std::filesystem::path resolve(std::string_view text, std::error_code& ec);
 
 // A native path back as a program text (code page 1251, "\" separators).
 std::string toText(const std::filesystem::path& native);
 
 // A path text as the user's system spells it (native separators, the
-// spelling found on disk), still in code page 1251: for messages.
+// spelling found on disk), still in code page 1251: for messages. A text the
+// boundary refuses keeps its spelling, with native separators.
 std::string displayText(std::string_view text);
 
 enum class Probe { Exists, Missing, OtherFailure };
 
 // Tries to open a path for reading: Missing when the file or a folder on the
 // way does not exist, OtherFailure when the open failed for another reason.
-// A folder counts as Exists.
+// A folder counts as Exists; anything else that is no regular file (a named
+// pipe, a socket, a device) is OtherFailure and is never opened.
 Probe probe(std::string_view text);
 
 bool isFolder(std::string_view text);
@@ -105,6 +111,9 @@ public:
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;
 
+    // Only a regular file opens, in any mode, and never waits: a folder, a
+    // named pipe, a socket or a device is refused unopened with its
+    // PathError (see path_errors.h).
     bool open(std::string_view text, Mode mode, std::error_code& ec);
     // Opens a native path as it is, without resolving it; new files get the
     // permission bits `permissions` (less the process's mask).

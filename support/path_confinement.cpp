@@ -11,28 +11,7 @@ bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-class PathErrorCategory : public std::error_category {
-public:
-    const char* name() const noexcept override { return "path"; }
-    std::string message(int code) const override {
-        switch (static_cast<PathError>(code)) {
-        case PathError::OutsideApplicationFolder:
-            return "the path leads outside the application folder";
-        }
-        return "path error";
-    }
-};
-
 } // namespace
-
-const std::error_category& pathErrorCategory() {
-    static const PathErrorCategory category;
-    return category;
-}
-
-std::error_code make_error_code(PathError error) {
-    return {static_cast<int>(error), pathErrorCategory()};
-}
 
 bool climbsAbove(std::string_view relative) {
     long depth = 0;
@@ -55,19 +34,24 @@ bool climbsAbove(std::string_view relative) {
     return false;
 }
 
-bool leavesFolder(std::string_view text, std::string_view folder) {
+std::size_t folderPrefix(std::string_view text, std::string_view folder) {
     while (!folder.empty() && isSeparator(folder.back()))
         folder.remove_suffix(1);
     // The text must hold the folder followed by a separator.
     if (text.size() <= folder.size() || !isSeparator(text[folder.size()]))
-        return false;
+        return std::string_view::npos;
     for (std::size_t i = 0; i < folder.size(); ++i) {
         const char a = text[i];
         const char b = folder[i];
         if (a != b && !(isSeparator(a) && isSeparator(b)))
-            return false;
+            return std::string_view::npos;
     }
-    return climbsAbove(text.substr(folder.size() + 1));
+    return folder.size();
+}
+
+bool leavesFolder(std::string_view text, std::string_view folder) {
+    const std::size_t prefix = folderPrefix(text, folder);
+    return prefix != std::string_view::npos && climbsAbove(text.substr(prefix + 1));
 }
 
 bool leavesApplicationFolder(std::string_view text) {

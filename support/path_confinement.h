@@ -7,24 +7,22 @@
 // must never climb above it; the file-system boundary refuses such texts
 // before touching the disk.
 
+#include "support/path_errors.h"
+
+#include <cstddef>
 #include <string_view>
-#include <system_error>
-#include <type_traits>
 
 namespace fsys {
-
-enum class PathError {
-    // A path below the application folder climbs out of it through "..".
-    OutsideApplicationFolder = 1,
-};
-
-const std::error_category& pathErrorCategory();
-std::error_code make_error_code(PathError error);
 
 // Whether the components of `relative` ("\" or "/" separated) climb above
 // the folder they start in at some point: a ".." with no component of its own
 // before it to cancel. Empty components and "." stay where they are.
 bool climbsAbove(std::string_view relative);
+
+// The length of `folder` (less its trailing separators) when `text` starts
+// with it followed by a separator; npos when it does not. Separators "\" and
+// "/" compare equal.
+std::size_t folderPrefix(std::string_view text, std::string_view folder);
 
 // Whether `text` names a place below the folder `folder` (a program text,
 // with or without its trailing separator; separators "\" and "/" compare
@@ -35,5 +33,3 @@ bool leavesFolder(std::string_view text, std::string_view folder);
 bool leavesApplicationFolder(std::string_view text);
 
 } // namespace fsys
-
-template <> struct std::is_error_code_enum<fsys::PathError> : std::true_type {};

@@ -238,7 +238,7 @@ TEST(RenderTool, EveryRefusalSaysWhatIsWrongInOneLineAndWritesNothing) {
         {{"--location", "empty", "--whole", "--out", out}, "no columns to draw"},
         {{"--location", "flat", "--whole", "--out", out}, "no rows to draw"},
         {{"--out", (dir / "nodir/x.png").string()}, "No such file or directory"},
-        {{"--out", (dir / "folder.png").string()}, "Is a directory"},
+        {{"--out", (dir / "folder.png").string()}, "not a regular file: folder"},
         {{"--out", ""}, "--out names no file"},
     };
     for (const Case& c : cases) {

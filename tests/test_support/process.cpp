@@ -65,6 +65,13 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
 }
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         std::chrono::milliseconds limit) {
+    ProcessLimits limits;
+    limits.seconds = static_cast<int>(std::chrono::ceil<std::chrono::seconds>(limit).count());
+    return runProcess(program, args, limits);
+}
+
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
                          const ProcessLimits& limits) {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a program to its end and collects what it printed.
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,5 +28,11 @@ struct ProcessLimits {
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
                          const ProcessLimits& limits);
+
+// The same, killing the program once it has run for `limit` (whole seconds,
+// rounded up): a program that hangs fails its test instead of stopping the
+// suite.
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         std::chrono::milliseconds limit);
 
 } // namespace testing_support
