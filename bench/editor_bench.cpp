@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QUndoStack>
 
+#include <cstring>
+
 namespace {
 
 // A copy of the sample world with one object whose footprint is 3 x 3.
@@ -71,6 +73,38 @@ void BM_UndoRedoPlacement(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 
+// Resizing the main window from its first-start size to fill a 1920 x 1080
+// screen, to the first complete frame at the new size (the canvas is drawn
+// as part of the resize).
+void BM_ResizeWindowTo1920x1080(benchmark::State& state) {
+    appfolder::setNative(world().path().string());
+    frmMain window;
+    window.show();
+    window.openMap("Default");
+    const QSize big = QSize(1920, 1080) - (window.size() - window.centralWidget()->size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.setClientSize(frmMain::firstStartClientSize());
+        state.ResumeTiming();
+        window.setClientSize(big);
+        benchmark::DoNotOptimize(window.WorldCanvas1->picMap().constBits());
+    }
+    state.counters["map_pixels"] = window.WorldCanvas1->picMap().width() *
+                                   static_cast<double>(window.WorldCanvas1->picMap().height());
+}
+
+// The baseline: one plain copy of a 1920 x 1080 picture.
+void BM_CopyPicture1920x1080(benchmark::State& state) {
+    QImage source(1920, 1080, QImage::Format_RGB32);
+    source.fill(0xFF336699);
+    QImage target(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(),
+                    static_cast<std::size_t>(source.sizeInBytes()));
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
 // Memory the history holds per single-cell step, over 100,000 steps.
 void BM_HistoryMemoryPerStep(benchmark::State& state) {
     appfolder::setNative(world().path().string());
@@ -102,6 +136,8 @@ BENCHMARK(BM_StartupWithSampleMap)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlaceObjectWithFootprint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ResizeWindowTo1920x1080)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyPicture1920x1080)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
