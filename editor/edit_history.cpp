@@ -144,6 +144,7 @@ void EditHistory::applyIndexChange(int index) {
                 const CellChange& change = step->at(c);
                 m_canvas->restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
                                       change.before);
+                emit cellRestored(change.x, change.y);
             }
         }
     } else {
@@ -153,6 +154,7 @@ void EditHistory::applyIndexChange(int index) {
                 const CellChange& change = step->at(c);
                 m_canvas->restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
                                       change.after);
+                emit cellRestored(change.x, change.y);
             }
         }
     }

@@ -42,6 +42,9 @@ public:
 signals:
     // Cells were put back by undo or redo.
     void cellsRestored();
+    // Undo or redo put back cell (x, y); told for each cell, before
+    // cellsRestored.
+    void cellRestored(std::int32_t x, std::int32_t y);
     // An edit changed cell (x, y) (not undo or redo).
     void cellEdited(std::int32_t x, std::int32_t y);
 
