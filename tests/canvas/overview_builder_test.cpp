@@ -85,6 +85,21 @@ TEST_F(OverviewBuilderTest, EditsBetweenSlicesShowInThePicture) {
     EXPECT_EQ(builder.picture().image(), freshPicture(2));
 }
 
+TEST_F(OverviewBuilderTest, EditsInARowPaintedInPartShowInThePicture) {
+    makeGrid(40000, 2); // a step paints only part of a row this long
+    builder.start(grid, colours, 1);
+    ASSERT_TRUE(builder.runSlice());
+    ASSERT_GT(builder.blocksDone(), 100);
+    ASSERT_LT(builder.blocksDone(), 39000);
+    setCell(Layer::Objects, 100, 0, kBlockCode);  // painted already
+    setCell(Layer::Objects, 39000, 0, kSlabCode); // not yet
+    builder.cellsChanged(QRect(100, 0, 1, 1));
+    builder.cellsChanged(QRect(39000, 0, 1, 1));
+    builder.finish();
+    EXPECT_EQ(builder.picture().image().pixel(100, 0), kBlockColour);
+    EXPECT_EQ(builder.picture().image(), freshPicture(1));
+}
+
 TEST_F(OverviewBuilderTest, CancellingLeavesEverythingAsItWas) {
     builder.start(grid, colours, 1);
     builder.finish();
