@@ -25,8 +25,8 @@ public:
 
     // After a location was loaded, replaced or unloaded, or the catalogues
     // were loaded: the present picture goes and the overview of `grid` is
-    // built anew (a build in progress is dropped). The grid and the
-    // catalogues must stay as long as this object.
+    // built anew (a build in progress is dropped). The colours are taken from
+    // the catalogues now; the grid must stay as long as this object.
     void showLocation(const model::LocationGrid& grid, const ResourceCatalogues& catalogues);
     // Cell (x, y) of that grid changed: an edit, an undo or a redo.
     void cellChanged(std::int32_t x, std::int32_t y) { cellsChanged(QRect(x, y, 1, 1)); }
