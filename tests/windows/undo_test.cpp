@@ -10,8 +10,12 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
+
+#include <set>
+#include <utility>
 
 using windows_testing::EditorWorld;
 
@@ -79,6 +83,51 @@ TEST(Undo, APlacementWithItsWrappedFootprintIsOneStep) {
     EXPECT_EQ(e.window.mnuRedo->text(), "Повторить Размещение «Дом»");
     e.redo();
     EXPECT_EQ(e.layers(), placed);
+}
+
+namespace {
+
+// The cells whose bytes differ between two copies of the layers.
+std::set<std::pair<int, int>> differingCells(const std::vector<model::LocationGrid::Rows>& a,
+                                             const std::vector<model::LocationGrid::Rows>& b) {
+    std::set<std::pair<int, int>> cells;
+    for (std::size_t l = 0; l < a.size(); ++l) {
+        const int width = model::bytesPerCell(model::kAllLayers[l]);
+        for (std::size_t y = 0; y < a[l].size(); ++y)
+            for (std::size_t i = 0; i < a[l][y].size(); ++i)
+                if (a[l][y][i] != b[l][y][i])
+                    cells.insert({static_cast<int>(i) / width, static_cast<int>(y)});
+    }
+    return cells;
+}
+
+} // namespace
+
+TEST(Undo, AnUndoOrRedoIsAnnouncedOnceCoveringEveryCellItPutBack) {
+    Editing e;
+    const auto before = e.layers();
+    e.clickCell(7, 5);
+    e.window.lstGroups->setCurrentRow(1);
+    e.window.lstObjects->setCurrentRow(0);
+    e.window.placeSelectedEntry();
+    const auto changed = differingCells(before, e.layers());
+    ASSERT_GT(changed.size(), 1u);
+
+    QSignalSpy told(&e.window.locationDocument(), &document::LocationDocument::cellsChanged);
+    const auto coversAll = [&] {
+        const QRect cells = told.at(0).at(0).toRect();
+        for (const auto& [x, y] : changed)
+            if (!cells.contains(x, y))
+                return false;
+        return true;
+    };
+    e.undo();
+    ASSERT_EQ(told.count(), 1) << "one announcement for the whole step";
+    EXPECT_TRUE(coversAll());
+    told.clear();
+    e.redo();
+    ASSERT_EQ(told.count(), 1);
+    EXPECT_TRUE(coversAll());
 }
 
 TEST(Undo, ValueBoxesCheckBoxesAndTheDeleteKey) {
