@@ -207,6 +207,11 @@ public:
     // Scrolls the view so that world cell `cell` is under the cursor, as a
     // move would (CursorChangePosition follows).
     void showWorldCell(QPoint cell);
+    // Scrolls the view so that world cell `cell` is at its centre, as a move
+    // would; the cursor keeps its place in the view.
+    void centreOnWorldCell(QPoint cell);
+    // The world cells in view: the view's origin and its cell counts.
+    QRect viewCells() const;
 
     // Reads the current cell's values again (after its cell changed under it).
     void reloadCurrentCell() {

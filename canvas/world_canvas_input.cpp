@@ -109,6 +109,20 @@ void WorldCanvas::showWorldCell(QPoint cell) {
              static_cast<std::int64_t>(cell.y()) - CursorY() - m_view.CurrentPositionY);
 }
 
+void WorldCanvas::centreOnWorldCell(QPoint cell) {
+    if (!hasLocation())
+        return;
+    moveView(static_cast<std::int64_t>(cell.x()) - m_view.CanvasCellCountX / 2 -
+                 m_view.CurrentPositionX,
+             static_cast<std::int64_t>(cell.y()) - m_view.CanvasCellCountY / 2 -
+                 m_view.CurrentPositionY);
+}
+
+QRect WorldCanvas::viewCells() const {
+    return QRect(m_view.CurrentPositionX, m_view.CurrentPositionY, m_view.CanvasCellCountX,
+                 m_view.CanvasCellCountY);
+}
+
 void WorldCanvas::surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
     if (!hasLocation())
         return;

@@ -1,6 +1,7 @@
 #include "editor/frm_main.h"
 
 #include "canvas/frm_full_screen.h"
+#include "canvas/location_overview.h"
 #include "canvas/message_box.h"
 #include "canvas/world_canvas.h"
 #include "dialogs/mdl_cdlg.h"
@@ -47,6 +48,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createControls();
     createMenu();
     createViewMenu();
+    createOverview();
     connectCommands();
     // The window sees every typed character before the focused control does.
     qApp->installEventFilter(this);

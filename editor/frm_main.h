@@ -20,7 +20,13 @@
 #include <string>
 #include <vector>
 
+namespace canvas {
+class LocationOverview;
+class OverviewWidget;
+} // namespace canvas
+
 class QAction;
+class QDockWidget;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -123,6 +129,10 @@ public:
     QAction* mnuExit = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuGoToCell = nullptr;
+    // "Обзор": the dock with the overview of the whole location.
+    QAction* mnuOverview = nullptr;
+    QDockWidget* dockOverview = nullptr;
+    canvas::OverviewWidget* wndOverview = nullptr;
     // The status bar's text: the cell under the mouse and its values.
     QLabel* lblMouseCell = nullptr;
 
@@ -147,6 +157,9 @@ private:
     void createControls();
     void createMenu();
     void createViewMenu();
+    void createOverview();
+    void rebuildOverview();
+    void showViewInOverview();
     QString cellDescription(QPoint cell) const;
     void showMouseCell(QPoint cell, bool inside);
     void refreshMouseCell(const QRect& cells);
@@ -196,6 +209,8 @@ private:
     document::EditHistory* m_history = nullptr;
     std::vector<Placement> m_placements;
     std::optional<QPoint> m_mouseCell;
+    canvas::LocationOverview* m_overview = nullptr;
+    bool m_overviewStale = true; // built again when next shown
     QSize m_canvasSurface;
     QSize m_grown;
     QString m_baseTitle; // the title without the unsaved-edits mark

@@ -10,6 +10,7 @@
 #include "editor/preview_box.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,8 @@ void frmMain::setClientSize(QSize client) {
     client = client.expandedTo(kFirstStartClient);
     resize(size() + client - centralWidget()->size());
     // Laid out at once, also for a window that is not shown yet.
-    layoutClient(client);
+    layout()->activate();
+    layoutClient(centralWidget()->size());
 }
 
 void frmMain::recordLayout() {
@@ -76,4 +78,5 @@ void frmMain::layoutClient(QSize client) {
         p.widget->setGeometry(r);
     }
     WorldCanvas1->fitSurface(m_canvasSurface + QSize(dx, dy));
+    showViewInOverview();
 }
