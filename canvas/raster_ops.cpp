@@ -46,6 +46,34 @@ void fillSurface(const PixelRows& surface, QRgb colour) {
         std::fill_n(surface.row(y), surface.width, pixel);
 }
 
+void fillRect(const PixelRows& surface, const QRect& rect, QRgb colour) {
+    const QRect target = rect.intersected(boundsOf(surface));
+    const std::uint32_t pixel = 0xFF000000u | colour;
+    for (int y = target.top(); y <= target.bottom(); ++y)
+        std::fill_n(surface.row(y) + target.left(), target.width(), pixel);
+}
+
+void applyTint(const PixelRows& surface, const QRect& rect, const Tint& tint) {
+    const QRect target = rect.intersected(boundsOf(surface));
+    if (target.isEmpty() || tint.isNull())
+        return;
+    // Red and blue, then green, each blended in one multiplication: every
+    // channel's product stays below 65536, within its own half word.
+    const auto weight = static_cast<std::uint32_t>(std::min(tint.weight, 256));
+    const std::uint32_t keep = 256 - weight;
+    const std::uint32_t redBlue = (tint.colour & 0x00FF00FFu) * weight;
+    const std::uint32_t green = (tint.colour & 0x0000FF00u) * weight;
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        std::uint32_t* p = surface.row(y) + target.left();
+        for (int i = 0; i < target.width(); ++i) {
+            const std::uint32_t d = p[i];
+            const std::uint32_t rb = (((d & 0x00FF00FFu) * keep + redBlue) >> 8) & 0x00FF00FFu;
+            const std::uint32_t g = (((d & 0x0000FF00u) * keep + green) >> 8) & 0x0000FF00u;
+            p[i] = 0xFF000000u | rb | g;
+        }
+    }
+}
+
 void copyImage(const PixelRows& surface, int x, int y, const ConstPixelRows& source) {
     const QRect target = QRect(x, y, source.width, source.height).intersected(boundsOf(surface));
     if (target.isEmpty())

@@ -13,6 +13,18 @@ namespace canvas {
 
 void fillSurface(const PixelRows& surface, QRgb colour);
 
+// Every pixel of `rect` in one colour.
+void fillRect(const PixelRows& surface, const QRect& rect, QRgb colour);
+
+// A blend towards one colour: each channel becomes
+// (channel x (256 - weight) + colour's channel x weight) / 256.
+struct Tint {
+    QRgb colour = 0;
+    int weight = 0; // 0 (none) to 256 (the colour alone)
+    bool isNull() const { return weight <= 0; }
+};
+void applyTint(const PixelRows& surface, const QRect& rect, const Tint& tint);
+
 // SRCCOPY of a whole image with its top-left corner at (x, y).
 void copyImage(const PixelRows& surface, int x, int y, const ConstPixelRows& source);
 
