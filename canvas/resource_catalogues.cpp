@@ -166,7 +166,8 @@ std::string ResourceLoadResult::englishMessage() const {
 }
 
 ResourceCatalogues::ResourceCatalogues()
-    : m_builtin(BuiltinImages::instance()), m_earthGeneration(nextGeneration()) {
+    : m_builtin(BuiltinImages::instance()), m_earthGeneration(nextGeneration()),
+      m_objectGeneration(nextGeneration()) {
     m_earthBuffer.push_back(m_builtin.picEmpry(0));
     m_objectBuffer.push_back(
         {m_builtin.picEmpry(0), m_builtin.picEmpry(1), m_builtin.placeholderSprite()});
@@ -261,6 +262,7 @@ ResourceLoadResult ResourceCatalogues::loadObjects(const std::string& folder,
     ObjectStructure::Texts masks(size);
     ObjectStructure::Texts names(size);
     m_objectBuffer.resize(1);
+    m_objectGeneration = nextGeneration();
     PictureBudget budget;
     for (std::int32_t i = 0; i <= count; ++i) {
         const std::string section = entrySection(i);

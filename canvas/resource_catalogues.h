@@ -90,6 +90,8 @@ public:
     // Changes whenever the ground buffers may have changed; no two catalogue
     // objects share a value.
     std::uint64_t earthGeneration() const { return m_earthGeneration; }
+    // The same for the object buffers.
+    std::uint64_t objectGeneration() const { return m_objectGeneration; }
 
 private:
     struct ObjectPicture {
@@ -109,6 +111,7 @@ private:
     std::vector<QImage> m_earthBuffer;
     std::vector<ObjectPicture> m_objectBuffer;
     std::uint64_t m_earthGeneration = 0;
+    std::uint64_t m_objectGeneration = 0;
     int m_objectReach = 0;
 };
 
