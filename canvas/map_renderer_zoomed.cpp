@@ -17,9 +17,9 @@ void MapRenderer::drawZoomedGroundColumn(const PixelRows& surface, const CanvasV
     for (std::size_t j = 0; j < m_rows.size(); ++j) {
         const int y0 = static_cast<int>(j) * h;
         if (view.DrawEarth)
-            copyImage(surface, x0, y0, ConstPixelRows::of(m_zoomed.tile(m_rows[j].earths[wx])));
+            copyImage(surface, x0, y0, m_zoomed.tile(m_rows[j].earths[wx]));
         if (view.DrawCells)
-            drawZoomedOutline(surface, m_zoomed.cellFrame(), x0, y0, kCellFrame);
+            drawZoomedFrameEdges(surface, m_zoomed.cellFrame(), x0, y0, kCellFrame);
     }
 }
 

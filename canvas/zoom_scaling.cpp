@@ -140,8 +140,8 @@ Tint tintOf(const MaskedImage& pattern) {
         return {};
     const std::uint64_t area =
         static_cast<std::uint64_t>(pattern.width()) * static_cast<std::uint64_t>(pattern.height());
-    return {changing.average() | 0xFF000000u,
-            static_cast<int>((256 * changing.count + area / 2) / area)};
+    return Tint(changing.average() | 0xFF000000u,
+                static_cast<int>((256 * changing.count + area / 2) / area));
 }
 
 } // namespace canvas

@@ -53,4 +53,24 @@ void drawZoomedOutline(const PixelRows& surface, const ZoomedOutline& o, int x, 
     fillRect(surface, span(x + o.right0, x + o.right1, y + o.top0, y + o.bottom1), colour);
 }
 
+void drawZoomedFrameEdges(const PixelRows& surface, const ZoomedOutline& frame, int x, int y,
+                          QRgb colour) {
+    // Zooming out, both lines are one pixel wide: drawn straight when they
+    // lie on the surface, as every cell's frame does.
+    if (frame.top1 - frame.top0 == 1 && frame.left1 - frame.left0 == 1 && x + frame.left0 >= 0 &&
+        y + frame.top0 >= 0 && x + frame.right0 <= surface.width &&
+        y + frame.bottom0 <= surface.height) {
+        const std::uint32_t pixel = 0xFF000000u | colour;
+        std::uint32_t* p = surface.row(y + frame.top0) + x + frame.left0;
+        std::fill(p, p + (frame.right0 - frame.left0), pixel);
+        for (int row = frame.top1; row < frame.bottom0; ++row)
+            surface.row(y + row)[x + frame.left0] = pixel;
+        return;
+    }
+    fillRect(surface, span(x + frame.left0, x + frame.right0, y + frame.top0, y + frame.top1),
+             colour);
+    fillRect(surface, span(x + frame.left0, x + frame.left1, y + frame.top1, y + frame.bottom0),
+             colour);
+}
+
 } // namespace canvas

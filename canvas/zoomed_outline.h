@@ -30,4 +30,10 @@ ZoomedOutline zoomedOutline(const ViewZoom& zoom, std::int64_t x0, std::int64_t 
 void drawZoomedOutline(const PixelRows& surface, const ZoomedOutline& outline, int x, int y,
                        QRgb colour);
 
+// Draws the top and left lines of a cell's frame: all that shows of it once
+// the cells right of and below it are drawn, their ground over its right and
+// bottom lines and their frames there again.
+void drawZoomedFrameEdges(const PixelRows& surface, const ZoomedOutline& frame, int x, int y,
+                          QRgb colour);
+
 } // namespace canvas

@@ -60,33 +60,25 @@ void ZoomedPictures::makeLevel(Level& level) const {
     level.frame = zoomedOutline(m_zoom, 0, 0, width, height);
 }
 
-const QImage& ZoomedPictures::tile(std::uint8_t code) {
+const ConstPixelRows& ZoomedPictures::makeTile(std::uint8_t code) {
+    const QImage& picture = m_catalogues->earthImage(code);
+    const int width = m_zoom.x.from();
+    const int height = m_zoom.y.from();
+    // The tile as the unzoomed view draws it, then zoomed.
+    const bool cellSized = picture.width() == width && picture.height() == height &&
+                           picture.format() == QImage::Format_RGB32;
     QImage& zoomed = m_level->tiles[code];
-    if (zoomed.isNull()) {
-        const QImage& picture = m_catalogues->earthImage(code);
-        const int width = m_zoom.x.from();
-        const int height = m_zoom.y.from();
-        // The tile as the unzoomed view draws it, then zoomed.
-        const bool cellSized = picture.width() == width && picture.height() == height &&
-                               picture.format() == QImage::Format_RGB32;
-        zoomed =
-            zoomedPicture(cellSized ? picture : stretchedNearest(picture, width, height), m_zoom);
-    }
-    return zoomed;
+    zoomed = zoomedPicture(cellSized ? picture : stretchedNearest(picture, width, height), m_zoom);
+    return m_level->tileRows[code] = ConstPixelRows::of(zoomed);
 }
 
-const ZoomedSprite& ZoomedPictures::sprite(std::int32_t entry) {
-    const std::size_t placeholder = m_level->sprites.size() - 1;
-    const std::size_t at = entry >= 0 && static_cast<std::size_t>(entry) < placeholder
-                               ? std::size_t(entry)
-                               : placeholder;
-    if (!m_level->made[at]) {
-        const MaskedImage& sprite = at == placeholder ? m_catalogues->builtin().placeholderSprite()
-                                                      : m_catalogues->objectSprite(entry);
-        m_level->sprites[at] = {zoomedMasked(sprite, m_zoom),
-                                zoomedOutline(m_zoom, 0, 0, sprite.width(), sprite.height())};
-        m_level->made[at] = true;
-    }
+const ZoomedSprite& ZoomedPictures::makeSprite(std::size_t at) {
+    const bool placeholder = at == m_level->sprites.size() - 1;
+    const MaskedImage& sprite = placeholder ? m_catalogues->builtin().placeholderSprite()
+                                            : m_catalogues->objectSprite(static_cast<int>(at));
+    m_level->sprites[at] = {zoomedMasked(sprite, m_zoom),
+                            zoomedOutline(m_zoom, 0, 0, sprite.width(), sprite.height())};
+    m_level->made[at] = true;
     return m_level->sprites[at];
 }
 

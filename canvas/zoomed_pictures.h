@@ -8,6 +8,7 @@
 // change (their generations tell).
 
 #include "canvas/masked_image.h"
+#include "canvas/pixel_rows.h"
 #include "canvas/raster_ops.h"
 #include "canvas/resource_catalogues.h"
 #include "canvas/view_zoom.h"
@@ -34,11 +35,20 @@ public:
     // The catalogues and zoom the next pictures are for; the zoom must scale.
     void use(const ResourceCatalogues& catalogues, const ViewZoom& zoom);
 
-    // Ground code `code` at the zoomed cell size.
-    const QImage& tile(std::uint8_t code);
+    // The pixels of ground code `code` at the zoomed cell size.
+    const ConstPixelRows& tile(std::uint8_t code) {
+        const ConstPixelRows& rows = m_level->tileRows[code];
+        return rows.pixels ? rows : makeTile(code);
+    }
     // The sprite of object entry `entry` (the placeholder for entries
     // without one).
-    const ZoomedSprite& sprite(std::int32_t entry);
+    const ZoomedSprite& sprite(std::int32_t entry) {
+        const std::size_t placeholder = m_level->sprites.size() - 1;
+        const std::size_t at = entry >= 0 && static_cast<std::size_t>(entry) < placeholder
+                                   ? static_cast<std::size_t>(entry)
+                                   : placeholder;
+        return m_level->made[at] ? m_level->sprites[at] : makeSprite(at);
+    }
     // The frame of a cell, from its corner to the next cell's corner.
     const ZoomedOutline& cellFrame() const { return m_level->frame; }
     // The hatchings that apply to a cell, as one picture of the zoomed cell's
@@ -52,6 +62,7 @@ public:
 private:
     struct Level {
         std::array<QImage, 256> tiles;
+        std::array<ConstPixelRows, 256> tileRows;
         std::vector<ZoomedSprite> sprites; // one per object entry, then the placeholder
         std::vector<bool> made;
         ZoomedOutline frame;
@@ -62,6 +73,8 @@ private:
     using LevelKey = std::array<std::int32_t, 4>;
 
     void makeLevel(Level& level) const;
+    const ConstPixelRows& makeTile(std::uint8_t code);
+    const ZoomedSprite& makeSprite(std::size_t at);
 
     const ResourceCatalogues* m_catalogues = nullptr;
     std::uint64_t m_earthGeneration = 0;

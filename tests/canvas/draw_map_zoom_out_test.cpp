@@ -152,6 +152,7 @@ TEST_F(DrawMapZoomOut, FramesContoursAndTheCursorStayOnePixelLines) {
                 const bool cursor = (column == 2 || column == 3) && (row == 5 || row == 6);
                 if (!cursor) {
                     ASSERT_EQ(at(x0, y0 + level / 2), kWhite) << column << "," << row;
+                    ASSERT_EQ(at(x0 + level / 2, y0), kWhite) << column << "," << row;
                 }
                 ASSERT_EQ(at(x0 + 1, y0 + 1), kGround0) << column << "," << row;
             }

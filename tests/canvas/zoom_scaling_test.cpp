@@ -95,8 +95,8 @@ TEST(ZoomScaling, AHatchingsTintIsItsShareOfTheCellInItsColour) {
             lines += canvas::isHatchPixel(Hatch::Guard, x, y) ? 1 : 0;
     const canvas::Tint tint =
         canvas::tintOf(canvas::BuiltinImages::instance().hatching(false, true, false));
-    EXPECT_EQ(tint.colour, 0xFF00FFFFu);
-    EXPECT_EQ(tint.weight, (256 * lines + 512) / 1024);
+    EXPECT_EQ(tint.colour(), 0xFF00FFFFu);
+    EXPECT_EQ(tint.weight(), (256 * lines + 512) / 1024);
     EXPECT_TRUE(canvas::tintOf(MaskedImage()).isNull());
 
     QImage surface(3, 2, QImage::Format_RGB32);
@@ -105,6 +105,6 @@ TEST(ZoomScaling, AHatchingsTintIsItsShareOfTheCellInItsColour) {
     EXPECT_EQ(surface.pixel(0, 0), 0xFF204060u) << "outside the rectangle";
     EXPECT_EQ(surface.pixel(1, 1), 0xFF204060u);
     EXPECT_EQ(surface.pixel(2, 0),
-              qRgb(blend(0x20, 0x00, tint.weight), blend(0x40, 0xFF, tint.weight),
-                   blend(0x60, 0xFF, tint.weight)));
+              qRgb(blend(0x20, 0x00, tint.weight()), blend(0x40, 0xFF, tint.weight()),
+                   blend(0x60, 0xFF, tint.weight())));
 }
