@@ -38,27 +38,51 @@ bool keepsDestination(std::uint32_t orBits, std::uint32_t andBits) {
 
 // The pixels of one zoomed pixel's box that lie inside a picture.
 struct Box {
-    std::int64_t x0, x1, y0, y1; // clipped to the picture
-    std::int64_t area;           // the whole box, inside the picture or not
+    int x0, x1, y0, y1; // clipped to the picture
+    std::int64_t area;  // the whole box, inside the picture or not
 };
 
-Box boxOf(const ViewZoom& zoom, int x, int y, int width, int height) {
-    const std::int64_t bx0 = zoom.x.sourceBegin(x);
-    const std::int64_t bx1 = zoom.x.sourceEnd(x);
-    const std::int64_t by0 = zoom.y.sourceBegin(y);
-    const std::int64_t by1 = zoom.y.sourceEnd(y);
-    return {bx0, std::min<std::int64_t>(bx1, width), by0, std::min<std::int64_t>(by1, height),
-            (bx1 - bx0) * (by1 - by0)};
-}
+// The boxes of the zoomed pixels along one axis of a picture `length` pixels
+// long, worked out once for all its rows or columns.
+struct AxisBoxes {
+    std::vector<int> first;
+    std::vector<int> end; // clipped to the picture
+    std::vector<int> size;
+
+    AxisBoxes(const ZoomAxis& axis, int zoomedLength, int length) {
+        for (int d = 0; d < zoomedLength; ++d) {
+            const std::int64_t begin = axis.sourceBegin(d);
+            const std::int64_t finish = axis.sourceEnd(d);
+            first.push_back(static_cast<int>(begin));
+            end.push_back(static_cast<int>(std::min<std::int64_t>(finish, length)));
+            size.push_back(static_cast<int>(finish - begin));
+        }
+    }
+};
+
+struct Boxes {
+    AxisBoxes x;
+    AxisBoxes y;
+
+    Boxes(const ViewZoom& zoom, QSize zoomed, QSize picture)
+        : x(zoom.x, zoomed.width(), picture.width()), y(zoom.y, zoomed.height(), picture.height()) {
+    }
+    Box at(int column, int row) const {
+        const auto i = static_cast<std::size_t>(column);
+        const auto j = static_cast<std::size_t>(row);
+        return {x.first[i], x.end[i], y.first[j], y.end[j],
+                std::int64_t{x.size[i]} * std::int64_t{y.size[j]}};
+    }
+};
 
 // The zoomed OR and AND bits of one box.
 void zoomMaskedBox(const MaskedImage& image, const Box& box, std::uint32_t& orBits,
                    std::uint32_t& andBits) {
     ChannelSums opaqueAnd, changingOr, changingAnd;
-    for (std::int64_t y = box.y0; y < box.y1; ++y) {
-        const std::uint32_t* orRow = image.orRow(static_cast<int>(y));
-        const std::uint32_t* andRow = image.andRow(static_cast<int>(y));
-        for (std::int64_t x = box.x0; x < box.x1; ++x) {
+    for (int y = box.y0; y < box.y1; ++y) {
+        const std::uint32_t* orRow = image.orRow(y);
+        const std::uint32_t* andRow = image.andRow(y);
+        for (int x = box.x0; x < box.x1; ++x) {
             if (keepsDestination(orRow[x], andRow[x]))
                 continue;
             if (drawsOpaque(orRow[x]))
@@ -88,15 +112,21 @@ QImage zoomedPicture(const QImage& picture, const ViewZoom& zoom) {
     const auto width = static_cast<int>(zoom.x.viewLength(picture.width()));
     const auto height = static_cast<int>(zoom.y.viewLength(picture.height()));
     QImage zoomed(width, height, QImage::Format_RGB32);
+    const Boxes boxes(zoom, zoomed.size(), picture.size());
     for (int y = 0; y < height; ++y) {
         auto* to = reinterpret_cast<std::uint32_t*>(zoomed.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const Box box = boxOf(zoom, x, y, picture.width(), picture.height());
+            const Box box = boxes.at(x, y);
+            if (box.area == 1) { // zooming in: the one pixel as it is
+                to[x] =
+                    reinterpret_cast<const std::uint32_t*>(picture.constScanLine(box.y0))[box.x0];
+                continue;
+            }
             ChannelSums sums;
-            for (std::int64_t sy = box.y0; sy < box.y1; ++sy) {
+            for (int sy = box.y0; sy < box.y1; ++sy) {
                 const auto* from =
-                    reinterpret_cast<const std::uint32_t*>(picture.constScanLine(int(sy)));
-                for (std::int64_t sx = box.x0; sx < box.x1; ++sx)
+                    reinterpret_cast<const std::uint32_t*>(picture.constScanLine(sy));
+                for (int sx = box.x0; sx < box.x1; ++sx)
                     sums.add(from[sx]);
             }
             to[x] = 0xFF000000u | sums.average();
@@ -113,13 +143,14 @@ MaskedImage zoomedMasked(const MaskedImage& image, const ViewZoom& zoom) {
     const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     std::vector<std::uint32_t> orBits(size);
     std::vector<std::uint32_t> andBits(size);
+    const Boxes boxes(zoom, QSize(width, height), QSize(image.width(), image.height()));
     std::size_t at = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x, ++at) {
-            const Box box = boxOf(zoom, x, y, image.width(), image.height());
+            const Box box = boxes.at(x, y);
             if (box.area == 1) { // zooming in: the one pixel as it is
-                orBits[at] = image.orRow(int(box.y0))[box.x0];
-                andBits[at] = image.andRow(int(box.y0))[box.x0];
+                orBits[at] = image.orRow(box.y0)[box.x0];
+                andBits[at] = image.andRow(box.y0)[box.x0];
             } else {
                 zoomMaskedBox(image, box, orBits[at], andBits[at]);
             }
