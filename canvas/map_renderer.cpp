@@ -57,8 +57,10 @@ void MapRenderer::DrawMap(QImage& picMap, const model::LocationGrid& grid,
     prepareView(grid, view);
     m_zoom = viewZoom(view);
     const bool zoomed = m_zoom.scales();
-    if (zoomed)
+    if (zoomed) {
         m_zoomed.use(catalogues, m_zoom);
+        gatherCells();
+    }
     // The ground and grid of all cells come before anything else. Doing the
     // contents of a column as soon as no later ground can reach them gives
     // the same pixels while the column is still in the cache.

@@ -70,7 +70,22 @@ private:
         std::int32_t worldY;
     };
 
+    // What a zoomed redraw reads of one cell, gathered for the whole view
+    // column by column, so that drawing many small cells reads memory in
+    // order whatever the location's size.
+    struct ViewCell {
+        std::int32_t object;
+        std::int32_t action;
+        std::uint8_t earth;
+        bool blocked;
+        bool guarded;
+    };
+
     void prepareView(const model::LocationGrid& grid, const CanvasView& view);
+    void gatherCells();
+    const ViewCell* viewColumn(int column) const {
+        return m_cells.data() + static_cast<std::size_t>(column) * m_rows.size();
+    }
     int contentLag(const ResourceCatalogues& catalogues, const CanvasView& view, bool coordinates);
     void drawGroundColumn(const PixelRows& surface, const ResourceCatalogues& catalogues,
                           const CanvasView& view, int column);
@@ -92,6 +107,7 @@ private:
     ZoomedLabels m_zoomedLabels;
     std::vector<std::int32_t> m_worldX;
     std::vector<ViewRow> m_rows;
+    std::vector<ViewCell> m_cells;
 };
 
 } // namespace canvas
