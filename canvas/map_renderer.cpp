@@ -182,7 +182,7 @@ void MapRenderer::drawContentColumn(const PixelRows& surface, const ResourceCata
 }
 
 void MapRenderer::drawMoveArrows(const PixelRows& surface, const ResourceCatalogues& catalogues,
-                                 const CanvasView& view) {
+                                 const CanvasView& view) const {
     const int cx = view.cursorPixelX;
     const int cy = view.cursorPixelY;
     const auto drawArrow = [&](int direction, int x, int y) {

@@ -15,9 +15,10 @@
 // picture is exactly the unzoomed one enlarged. Zooming out (16, 8, 4) ground
 // tiles and sprites are area-averaged copies (zoom_scaling.h), made once per
 // zoom for the codes drawn and kept; outlines (cell frames, contours, the
-// cursor) stay one pixel wide; below half the normal size (under 16) each
-// hatching becomes a tint of the cell in its colours and coordinates, which
-// would not fit, are left out. The cursor fields stay in unzoomed pixels.
+// cursor) stay one pixel wide; coordinates are printed in a 3 x 5 digit font
+// (zoomed_labels.h); below half the normal size (under 16) each hatching
+// becomes a tint of the cell in its colours and coordinates, which would not
+// fit, are left out. The cursor fields stay in unzoomed pixels.
 
 #include "canvas/canvas_view.h"
 #include "canvas/coordinate_labels.h"
@@ -49,9 +50,9 @@ public:
     // The full redraw. picMap becomes CanvasCellCountX by CanvasCellCountY
     // cells of the zoomed cell size (CellWidth x CellHeight unzoomed), in
     // Format_RGB32 (a null image when that size is empty or too large), and
-    // shows the background, then, when
-    // the grid holds a location, its ground and grid, its objects, hatchings,
-    // coordinates and contours, the drag arrows and the cursor, in that order.
+    // shows the background, then, when the grid holds a location, its ground
+    // and grid, its objects, hatchings, coordinates and contours, the drag
+    // arrows and the cursor, in that order.
     void DrawMap(QImage& picMap, const model::LocationGrid& grid,
                  const ResourceCatalogues& catalogues, const CanvasView& view);
 
@@ -92,7 +93,7 @@ private:
     void drawContentColumn(const PixelRows& surface, const ResourceCatalogues& catalogues,
                            const CanvasView& view, int column);
     void drawMoveArrows(const PixelRows& surface, const ResourceCatalogues& catalogues,
-                        const CanvasView& view);
+                        const CanvasView& view) const;
     // The same at a zoom (map_renderer_zoomed.cpp).
     void drawZoomedGroundColumn(const PixelRows& surface, const CanvasView& view, int column);
     void drawZoomedContentColumn(const PixelRows& surface, const CanvasView& view, int column);
