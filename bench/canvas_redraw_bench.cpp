@@ -1,5 +1,8 @@
-// Cost of a full redraw of the map view, beside one plain copy of a
-// full-screen image, and of loading a large set of catalogues.
+// Cost of a full redraw of the map view, unzoomed and zoomed, beside one
+// plain copy of a picture of the same size, of the first redraw at a new zoom,
+// and of loading a large set of catalogues. Each redraw reports the plain
+// copy's time measured in the same run (copy_ms) and how many such copies
+// the redraw costs (x_copy).
 
 #include "canvas/map_renderer.h"
 #include "canvas/resource_catalogues.h"
@@ -12,11 +15,15 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -136,9 +143,10 @@ canvas::CanvasView busyView(std::int32_t left, std::int32_t top, std::int32_t co
     return view;
 }
 
-// The largest view benchmarked, in the middle of the location.
-constexpr std::int32_t kMostColumns = 120;
-constexpr std::int32_t kMostRows = 68;
+// The largest view benchmarked, in the middle of the location: 1920 x 1080
+// pixels at 4 pixels a cell.
+constexpr std::int32_t kMostColumns = 480;
+constexpr std::int32_t kMostRows = 270;
 
 std::int32_t middleStart(std::int32_t mapSize, std::int32_t cells) {
     return mapSize / 2 - cells / 2 > 0 ? mapSize / 2 - cells / 2 : 0;
@@ -154,21 +162,69 @@ const model::LocationGrid& location(std::int32_t mapSize) {
     return mapSize == 120 ? *small : *large;
 }
 
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The median time of one plain copy of a picture of `size`, measured once
+// for each size in this run.
+double plainCopyMilliseconds(const QSize& size) {
+    static std::map<std::pair<int, int>, double> measured;
+    const auto key = std::make_pair(size.width(), size.height());
+    if (const auto found = measured.find(key); found != measured.end())
+        return found->second;
+    QImage source(size, QImage::Format_RGB32);
+    source.fill(0xFF336699);
+    QImage target(size, QImage::Format_RGB32);
+    target.fill(0);
+    const auto bytes = static_cast<std::size_t>(source.sizeInBytes());
+    std::vector<double> times;
+    for (int i = 0; i < 101; ++i) {
+        const Clock::time_point start = Clock::now();
+        std::memcpy(target.bits(), source.constBits(), bytes);
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+        times.push_back(millisecondsSince(start));
+    }
+    std::nth_element(times.begin(), times.begin() + 50, times.end());
+    return measured[key] = times[50];
+}
+
+// Reports the plain copy of a picture of the surface's size beside the
+// redraws that took `milliseconds` together.
+void reportAgainstCopy(benchmark::State& state, const QImage& surface, double milliseconds) {
+    const double copy = plainCopyMilliseconds(surface.size());
+    const double each = milliseconds / static_cast<double>(state.iterations());
+    state.counters["copy_ms"] = copy;
+    state.counters["x_copy"] = each / copy;
+}
+
 void redraw(benchmark::State& state, std::int32_t mapSize, std::int32_t columns, std::int32_t rows,
-            bool coordinates) {
+            bool coordinates, std::int32_t zoom = 0) {
     const canvas::ResourceCatalogues& catalogues = drawingResources();
     const model::LocationGrid& grid = location(mapSize);
     // The view is centred on the busy part of the location.
-    const canvas::CanvasView view = busyView(
-        middleStart(mapSize, columns), middleStart(mapSize, rows), columns, rows, coordinates);
+    canvas::CanvasView view = busyView(middleStart(mapSize, columns), middleStart(mapSize, rows),
+                                       columns, rows, coordinates);
+    view.zoomPixels = zoom;
     canvas::MapRenderer renderer;
     QImage picMap;
+    renderer.DrawMap(picMap, grid, catalogues, view); // the copies for the zoom
+    const Clock::time_point start = Clock::now();
     for (auto _ : state) {
         renderer.DrawMap(picMap, grid, catalogues, view);
         benchmark::DoNotOptimize(picMap.constBits());
         benchmark::ClobberMemory();
     }
+    reportAgainstCopy(state, picMap, millisecondsSince(start));
     state.SetItemsProcessed(state.iterations() * columns * rows);
+}
+
+// Cells across and down of a 1920 x 1080 view at `zoom` pixels a cell.
+std::int32_t cellsFor(std::int32_t pixels, std::int32_t zoom) {
+    return (pixels + zoom - 1) / zoom;
 }
 
 void BM_Redraw_10x10(benchmark::State& state) {
@@ -195,9 +251,87 @@ void BM_Redraw_3840x2160_Coordinates(benchmark::State& state) {
     redraw(state, 120, 120, 68, true);
 }
 
+void BM_Redraw_1920x1080_Zoom(benchmark::State& state) {
+    const auto zoom = static_cast<std::int32_t>(state.range(0));
+    redraw(state, 120, cellsFor(1920, zoom), cellsFor(1080, zoom), false, zoom);
+}
+
+void BM_Redraw_1920x1080_Map9999_Zoom(benchmark::State& state) {
+    const auto zoom = static_cast<std::int32_t>(state.range(0));
+    redraw(state, 9999, cellsFor(1920, zoom), cellsFor(1080, zoom), false, zoom);
+}
+
+void BM_Redraw_1920x1080_Coordinates_Zoom(benchmark::State& state) {
+    const auto zoom = static_cast<std::int32_t>(state.range(0));
+    redraw(state, 120, cellsFor(1920, zoom), cellsFor(1080, zoom), true, zoom);
+}
+
+// A location of `width` x `height` cells with a sprite, a block, a guard mark
+// and an action in every cell, its ground codes running through all 256 and
+// its object codes through the first `objects`.
+std::unique_ptr<model::LocationGrid> variedLocation(std::int32_t width, std::int32_t height,
+                                                    std::int32_t objects) {
+    auto grid = std::make_unique<model::LocationGrid>();
+    grid->setMapWidth(width);
+    grid->setMapHeight(height);
+    grid->CreatMap(0);
+    if (!grid->ErrorMessage().empty())
+        throw std::runtime_error(grid->ErrorMessage());
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            grid->setCellValue(model::Layer::Earths, x, y, (x * 7 + y * 3) % 256);
+            grid->setCellValue(model::Layer::Objects, x, y, 1 + (x * 13 + y * 31) % objects);
+            grid->setCellValue(model::Layer::Blocks, x, y, 1);
+            grid->setCellValue(model::Layer::Guards, x, y, 1);
+            grid->setCellValue(model::Layer::Doors, x, y, 1);
+        }
+    }
+    return grid;
+}
+
+// The first complete redraw of a 1920 x 1080 view at a new zoom, after
+// redraws at 32 pixels a cell, with catalogues of 256 ground tiles and 1000
+// objects: the zoomed copies of the codes in view are made in it.
+void BM_ZoomStep_1920x1080_256Grounds_1000Objects(benchmark::State& state) {
+    static const Resources folder(256, 1000);
+    static const canvas::ResourceCatalogues catalogues = folder.load();
+    static const auto grid = variedLocation(500, 300, 1000);
+    const auto zoom = static_cast<std::int32_t>(state.range(0));
+    canvas::CanvasView normal = busyView(0, 0, 60, 34, false);
+    canvas::CanvasView zoomed = busyView(0, 0, cellsFor(1920, zoom), cellsFor(1080, zoom), false);
+    zoomed.zoomPixels = zoom;
+    double milliseconds = 0;
+    QImage picMap;
+    for (auto _ : state) {
+        state.PauseTiming();
+        canvas::MapRenderer renderer;
+        renderer.DrawMap(picMap, *grid, catalogues, normal);
+        state.ResumeTiming();
+        const Clock::time_point start = Clock::now();
+        renderer.DrawMap(picMap, *grid, catalogues, zoomed);
+        benchmark::DoNotOptimize(picMap.constBits());
+        benchmark::ClobberMemory();
+        milliseconds += millisecondsSince(start);
+    }
+    reportAgainstCopy(state, picMap, milliseconds);
+}
+
 // The baseline: one plain copy of a full-screen image into another.
 void BM_PlainCopy_1920x1080(benchmark::State& state) {
     QImage source(1920, 1080, QImage::Format_RGB32);
+    source.fill(0xFF336699);
+    QImage target(source.size(), QImage::Format_RGB32);
+    target.fill(0);
+    const auto bytes = static_cast<std::size_t>(source.sizeInBytes());
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(), bytes);
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_PlainCopy_3840x2160(benchmark::State& state) {
+    QImage source(3840, 2160, QImage::Format_RGB32);
     source.fill(0xFF336699);
     QImage target(source.size(), QImage::Format_RGB32);
     target.fill(0);
@@ -226,6 +360,34 @@ BENCHMARK(BM_Redraw_1920x1080_Map9999)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw_1920x1080_Coordinates)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw_3840x2160)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw_3840x2160_Coordinates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainCopy_3840x2160)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_1920x1080_Zoom)
+    ->ArgName("zoom")
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(32)
+    ->Arg(48)
+    ->Arg(64)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_1920x1080_Map9999_Zoom)
+    ->ArgName("zoom")
+    ->Arg(4)
+    ->Arg(8)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_1920x1080_Coordinates_Zoom)
+    ->ArgName("zoom")
+    ->Arg(16)
+    ->Arg(48)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomStep_1920x1080_256Grounds_1000Objects)
+    ->ArgName("zoom")
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(48)
+    ->Arg(64)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadResources_256Grounds_1000Objects)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

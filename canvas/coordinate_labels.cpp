@@ -67,16 +67,21 @@ const CoordinateLabels::Label& CoordinateLabels::label(std::int32_t number) {
     return m_labels.emplace(number, std::move(label)).first->second;
 }
 
+CoordinateLabels::Placement CoordinateLabels::placement(std::int32_t number, int cellWidth) {
+    const Label& text = label(number);
+    // The text starts with a blank, so its digits begin one blank to the right.
+    const int textLeft = cellWidth - text.digitsWidth - kRightMargin;
+    return {text.coverage, textLeft + m_blankWidth - kOverhang};
+}
+
 int CoordinateLabels::rightReach(int cellWidth) const {
     return cellWidth - kRightMargin + m_blankWidth + kOverhang;
 }
 
 void CoordinateLabels::print(const PixelRows& surface, std::int32_t number, int cellLeft,
                              int cellWidth, int top, QRgb colour) {
-    const Label& text = label(number);
-    // The text starts with a blank, so its digits begin one blank to the right.
-    const int textLeft = cellLeft + cellWidth - text.digitsWidth - kRightMargin;
-    const int left = textLeft + m_blankWidth - kOverhang;
+    const Placement text = placement(number, cellWidth);
+    const int left = cellLeft + text.left;
     const QRect area = QRect(left, top, text.coverage.width(), text.coverage.height())
                            .intersected(QRect(0, 0, surface.width, surface.height));
     if (area.isEmpty())

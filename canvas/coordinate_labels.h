@@ -27,6 +27,16 @@ public:
     void print(const PixelRows& surface, std::int32_t number, int cellLeft, int cellWidth, int top,
                QRgb colour);
 
+    // The text of `number` as print() lays it in a cell `cellWidth` wide: its
+    // coverage (Format_Alpha8; a pixel from 128 on is part of a stroke) and
+    // the coverage's left edge relative to the cell's left edge. The
+    // reference holds until the next label is made.
+    struct Placement {
+        const QImage& coverage;
+        int left;
+    };
+    Placement placement(std::int32_t number, int cellWidth);
+
     // How far right of a cell's left edge the labels of a cell `cellWidth`
     // wide can reach.
     int rightReach(int cellWidth) const;

@@ -9,12 +9,6 @@
 namespace canvas {
 namespace {
 
-constexpr QRgb kCellFrame = 0xFFFFFFFF;
-constexpr QRgb kObjectContour = 0xFFFFFF00;
-constexpr QRgb kCursor = 0xFF00FF00;
-constexpr QRgb kColumnLabel = 0xFFFFFFFF;
-constexpr QRgb kRowLabel = 0xFFC8C8C8;
-
 constexpr std::int64_t kMaxSurfaceSide = 32768;
 constexpr std::int64_t kMaxSurfaceBytes = std::int64_t{1} << 30;
 
@@ -33,9 +27,10 @@ MapRenderer::MapRenderer() = default;
 MapRenderer::~MapRenderer() = default;
 
 QSize MapRenderer::surfaceSize(const CanvasView& view) {
-    const std::int64_t width = std::int64_t{view.CellWidth} * view.CanvasCellCountX;
-    const std::int64_t height = std::int64_t{view.CellHeight} * view.CanvasCellCountY;
-    if (view.CellWidth <= 0 || view.CellHeight <= 0 || view.CanvasCellCountX <= 0 ||
+    const QSize cell = zoomedCellSize(view);
+    const std::int64_t width = std::int64_t{cell.width()} * view.CanvasCellCountX;
+    const std::int64_t height = std::int64_t{cell.height()} * view.CanvasCellCountY;
+    if (cell.width() <= 0 || cell.height() <= 0 || view.CanvasCellCountX <= 0 ||
         view.CanvasCellCountY <= 0 || width > kMaxSurfaceSide || height > kMaxSurfaceSide ||
         width * height * 4 > kMaxSurfaceBytes)
         return {};
@@ -60,22 +55,39 @@ void MapRenderer::DrawMap(QImage& picMap, const model::LocationGrid& grid,
         return;
 
     prepareView(grid, view);
+    m_zoom = viewZoom(view);
+    const bool zoomed = m_zoom.scales();
+    if (zoomed) {
+        m_zoomed.use(catalogues, m_zoom);
+        gatherCells();
+    }
     // The ground and grid of all cells come before anything else. Doing the
     // contents of a column as soon as no later ground can reach them gives
     // the same pixels while the column is still in the cache.
     const bool ground = view.DrawEarth || view.DrawCells;
+    const bool coordinates = view.DrawCordinates && !(zoomed && m_zoom.belowHalf());
     const bool contents = view.DrawObjects || view.DrawBlockZone || view.DrawGuardZone ||
-                          view.DrawActionZone || view.DrawCordinates || view.DrawObjectsContour;
-    const int lag = contents ? contentLag(catalogues, view) : 0;
+                          view.DrawActionZone || coordinates || view.DrawObjectsContour;
+    const int lag = contents ? contentLag(catalogues, view, coordinates) : 0;
     for (int column = 0; column < view.CanvasCellCountX + lag; ++column) {
-        if (ground && column < view.CanvasCellCountX)
-            drawGroundColumn(surface, catalogues, view, column);
-        if (contents && column >= lag)
-            drawContentColumn(surface, catalogues, view, column - lag);
+        if (ground && column < view.CanvasCellCountX) {
+            if (zoomed)
+                drawZoomedGroundColumn(surface, view, column);
+            else
+                drawGroundColumn(surface, catalogues, view, column);
+        }
+        if (contents && column >= lag) {
+            if (zoomed)
+                drawZoomedContentColumn(surface, view, column - lag);
+            else
+                drawContentColumn(surface, catalogues, view, column - lag);
+        }
     }
     if (view.MoveDirectionX >= 0 || view.MoveDirectionY >= 0)
         drawMoveArrows(surface, catalogues, view);
-    if (view.drawCursor)
+    if (view.drawCursor && zoomed)
+        drawZoomedCursor(surface, view);
+    else if (view.drawCursor)
         drawOutline(surface, view.cursorPixelX, view.cursorPixelY,
                     view.cursorPixelX + view.CellWidth, view.cursorPixelY + view.CellHeight,
                     kCursor);
@@ -101,15 +113,20 @@ void MapRenderer::prepareView(const model::LocationGrid& grid, const CanvasView&
 }
 
 // The contents of column i reach at most `reach` pixels right of its left
-// edge; the ground of column c starts at c x CellWidth. So the contents of
-// column i may be drawn once the ground of column i + lag is done.
-int MapRenderer::contentLag(const ResourceCatalogues& catalogues, const CanvasView& view) {
-    const std::int64_t width = view.CellWidth;
+// edge; the ground of column c starts at c x the cell's width. So the
+// contents of column i may be drawn once the ground of column i + lag is done.
+int MapRenderer::contentLag(const ResourceCatalogues& catalogues, const CanvasView& view,
+                            bool coordinates) {
+    std::int64_t width = view.CellWidth;
     std::int64_t reach = width;
     if (view.DrawObjects || view.DrawObjectsContour)
         reach = std::max<std::int64_t>(reach, catalogues.objectReach());
-    if (view.DrawCordinates)
+    if (coordinates)
         reach = std::max<std::int64_t>(reach, labels().rightReach(view.CellWidth));
+    if (m_zoom.scales()) {
+        width = m_zoom.x.to();
+        reach = m_zoom.x.viewLength(reach);
+    }
     const std::int64_t columns = (reach + width - 1) / width;
     return static_cast<int>(std::min<std::int64_t>(columns - 1, view.CanvasCellCountX));
 }
@@ -171,6 +188,15 @@ void MapRenderer::drawMoveArrows(const PixelRows& surface, const ResourceCatalog
     const auto drawArrow = [&](int direction, int x, int y) {
         if (x < 0 || y < 0)
             return;
+        if (m_zoom.scales()) {
+            const MaskedImage& arrow = m_zoomed.arrow(direction);
+            const std::int64_t zx = m_zoom.x.viewBegin(x);
+            const std::int64_t zy = m_zoom.y.viewBegin(y);
+            if (zx < surface.width && zy < surface.height)
+                applyMasked(surface, static_cast<int>(zx), static_cast<int>(zy), arrow,
+                            arrow.width(), arrow.height());
+            return;
+        }
         applyMasked(surface, x, y, catalogues.builtin().arrow(direction), view.CellWidth,
                     view.CellHeight);
     };

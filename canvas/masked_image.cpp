@@ -1,6 +1,7 @@
 #include "canvas/masked_image.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace canvas {
 namespace {
@@ -60,6 +61,31 @@ MaskedImage MaskedImage::followedBy(const MaskedImage& next) const {
             const std::uint32_t and2 = inNext ? next.m_and[next.rowOffset(y) + x] : kKeepAll;
             image.orAt(x, y) = or1 | or2;
             image.andAt(x, y) = and2 & (or2 | and1);
+        }
+    }
+    return image;
+}
+
+MaskedImage MaskedImage::fromBits(int width, int height, std::vector<std::uint32_t> orBits,
+                                  std::vector<std::uint32_t> andBits) {
+    MaskedImage image;
+    image.m_width = width;
+    image.m_height = height;
+    image.m_or = std::move(orBits);
+    image.m_and = std::move(andBits);
+    return image;
+}
+
+MaskedImage MaskedImage::repeatedTo(int width, int height) const {
+    if (isNull())
+        return {};
+    MaskedImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* orBits = orRow(y % m_height);
+        const std::uint32_t* andBits = andRow(y % m_height);
+        for (int x = 0; x < width; ++x) {
+            image.orAt(x, y) = orBits[x % m_width];
+            image.andAt(x, y) = andBits[x % m_width];
         }
     }
     return image;

@@ -27,6 +27,14 @@ public:
     static MaskedImage fromMergePaint(const QImage& source);
     // This image's transfer followed by `next`'s, as one image.
     MaskedImage followedBy(const MaskedImage& next) const;
+    // An image of width x height pixels from its rows of OR and AND bits, row
+    // after row; both hold width x height words.
+    static MaskedImage fromBits(int width, int height, std::vector<std::uint32_t> orBits,
+                                std::vector<std::uint32_t> andBits);
+    // This image repeated from its top-left corner in both directions and cut
+    // at width x height pixels: what a tiled transfer puts into a rectangle of
+    // that size.
+    MaskedImage repeatedTo(int width, int height) const;
 
     int width() const { return m_width; }
     int height() const { return m_height; }

@@ -9,9 +9,38 @@
 #include <QRect>
 #include <QRgb>
 
+#include <cstdint>
+
 namespace canvas {
 
 void fillSurface(const PixelRows& surface, QRgb colour);
+
+// Every pixel of `rect` in one colour.
+void fillRect(const PixelRows& surface, const QRect& rect, QRgb colour);
+
+// A blend towards one colour: each channel becomes
+// (channel x (256 - weight) + colour's channel x weight) / 256.
+class Tint {
+public:
+    Tint() = default;
+    // `weight` from 0 (none) to 256 (the colour alone).
+    Tint(QRgb colour, int weight);
+
+    QRgb colour() const { return m_colour; }
+    int weight() const { return m_weight; }
+    bool isNull() const { return m_weight <= 0; }
+
+    // For each byte of four pixels: its factor and the colour's part.
+    const std::uint16_t* keep() const { return m_keep; }
+    const std::uint16_t* add() const { return m_add; }
+
+private:
+    QRgb m_colour = 0;
+    int m_weight = 0;
+    std::uint16_t m_keep[16] = {};
+    std::uint16_t m_add[16] = {};
+};
+void applyTint(const PixelRows& surface, const QRect& rect, const Tint& tint);
 
 // SRCCOPY of a whole image with its top-left corner at (x, y).
 void copyImage(const PixelRows& surface, int x, int y, const ConstPixelRows& source);

@@ -5,6 +5,7 @@
 #include "canvas/map_renderer.h"
 #include "canvas/picture_format.h"
 #include "canvas/resource_catalogues.h"
+#include "canvas/view_zoom.h"
 #include "model/location_loader.h"
 #include "support/cp1251.h"
 #include "support/file_system.h"
@@ -20,7 +21,7 @@ const char* const kUsage =
     R"(usage: mapedit render [--root DIR] --map NAME [--location NAME] [--resources FOLDER]
                       [--view X,Y] [--cells COLS,ROWS] [--cell-size W,H]
                       [--cursor COL,ROW | --no-cursor] [--show LIST] [--whole]
-                      [--allow-missing-pictures] --out FILE
+                      [--allow-missing-pictures] [--zoom L] --out FILE
 
 Draws a location's view exactly as the editor's canvas does and writes it as a
 picture of CellWidth x COLS by CellHeight x ROWS pixels, in the format FILE's
@@ -38,6 +39,8 @@ extension names: .png, .bmp, .ppm or .jpg (any case).
                draw even when the catalogues cannot be loaded (their pictures
                are drawn as placeholders, and the reason is printed as a
                warning); without it nothing is written and the exit code is 1
+  --zoom       the view zoomed to L pixels for each 32 of a cell (4, 8 and 16
+               zoom out, 48 and 64 in; 32 is no zoom)
 The file is written whole or not at all: an existing file stays as it was
 when the write fails.
 )";
@@ -145,8 +148,8 @@ int runRender(const Args& args) {
         }
     }
     std::set<std::string> valued = locationOptions();
-    valued.insert(
-        {"--resources", "--view", "--cells", "--cell-size", "--cursor", "--show", "--out"});
+    valued.insert({"--resources", "--view", "--cells", "--cell-size", "--cursor", "--show", "--out",
+                   "--zoom"});
     const CommandLine line(args, valued, {"--no-cursor", "--whole", "--allow-missing-pictures"});
     if (!line.positional().empty())
         throw Failure{"unexpected argument \"" + line.positional().front() + "\""};
@@ -192,6 +195,8 @@ int runRender(const Args& args) {
         view.cursorPixelY = toInt32(y * view.CellHeight, "--cursor");
     }
     view.drawCursor = !line.has("--no-cursor");
+    if (const auto zoom = line.value("--zoom"))
+        view.zoomPixels = toInt32(parseNumber(*zoom, "--zoom"), "--zoom");
 
     const LocationArguments location = openLocation(line);
     if (line.has("--whole")) {
@@ -204,8 +209,9 @@ int runRender(const Args& args) {
         view.CanvasCellCountY = location.size.height;
         view.drawCursor = false;
     }
-    const long long width = static_cast<long long>(view.CellWidth) * view.CanvasCellCountX;
-    const long long height = static_cast<long long>(view.CellHeight) * view.CanvasCellCountY;
+    const QSize cell = canvas::zoomedCellSize(view);
+    const long long width = static_cast<long long>(cell.width()) * view.CanvasCellCountX;
+    const long long height = static_cast<long long>(cell.height()) * view.CanvasCellCountY;
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
         width * height * 4 > kMaxBytes)
         throw Failure{"a picture of " + std::to_string(width) + " x " + std::to_string(height) +
