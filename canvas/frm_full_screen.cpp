@@ -61,8 +61,9 @@ void frmFullScreen::Form_Load(WorldCanvas& source) {
     setFixedSize(screen.size());
     move(screen.topLeft());
     m_canvas->Clone(source);
-    m_canvas->setCanvasCellCountX(cellsToCover(width(), m_canvas->CellWidth()));
-    m_canvas->setCanvasCellCountY(cellsToCover(height(), m_canvas->CellHeight()));
+    // Cells at the copied zoom (the cell size itself without one).
+    m_canvas->setCanvasCellCountX(cellsToCover(width(), m_canvas->cellPixels().width()));
+    m_canvas->setCanvasCellCountY(cellsToCover(height(), m_canvas->cellPixels().height()));
     // Drawn at its full size now, so the window never shows the background
     // where cells belong.
     m_canvas->Refresh();

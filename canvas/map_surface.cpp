@@ -79,7 +79,7 @@ void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MapSurface::wheelEvent(QWheelEvent* event) {
-    m_canvas.surfaceWheel(event->angleDelta(), event->modifiers());
+    m_canvas.surfaceWheel(event->angleDelta(), event->modifiers(), event->position());
     event->accept();
 }
 

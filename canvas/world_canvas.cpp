@@ -3,6 +3,7 @@
 #include "canvas/map_surface.h"
 #include "canvas/message_box.h"
 #include "canvas/resource_load_report.h"
+#include "canvas/view_zoom.h"
 #include "model/location_files.h"
 #include "model/location_loader.h"
 
@@ -215,13 +216,41 @@ void WorldCanvas::setDrawOnlyMove(bool on) {
         setDrawing(false);
 }
 
+const std::vector<std::int32_t>& WorldCanvas::zoomLevels() {
+    static const std::vector<std::int32_t> levels = {4, 8, 16, canvas::kNormalZoom, 48, 64};
+    return levels;
+}
+
+std::int32_t WorldCanvas::Zoom() const {
+    return m_view.zoomPixels >= 1 ? m_view.zoomPixels : canvas::kNormalZoom;
+}
+
+QSize WorldCanvas::cellPixels() const {
+    return canvas::zoomedCellSize(m_view);
+}
+
+void WorldCanvas::setZoom(std::int32_t level) {
+    if (level == Zoom())
+        return;
+    m_view.zoomPixels = level == canvas::kNormalZoom ? 0 : level;
+    if (m_fitTarget.isValid()) {
+        fitSurface(m_fitTarget);
+    } else {
+        ResizeCanvas();
+        Refresh();
+    }
+    emit zoomChanged(Zoom());
+}
+
 void WorldCanvas::fitSurface(QSize surface) {
     const auto cover = [](int pixels, std::int32_t cell) {
         return cell > 0 ? std::max<std::int32_t>(1, (pixels + cell - 1) / cell) : 0;
     };
-    m_view.CanvasCellCountX = cover(surface.width(), m_view.CellWidth);
-    m_view.CanvasCellCountY = cover(surface.height(), m_view.CellHeight);
+    const QSize cell = cellPixels();
+    m_view.CanvasCellCountX = cover(surface.width(), cell.width());
+    m_view.CanvasCellCountY = cover(surface.height(), cell.height());
     m_fittedSurface = surface;
+    m_fitTarget = surface;
     ResizeCanvas();
     m_fittedSurface = QSize();
     // The cursor stays on a cell of the view.
@@ -238,8 +267,9 @@ void WorldCanvas::fitSurface(QSize surface) {
 }
 
 void WorldCanvas::ResizeCanvas() {
-    std::int64_t width = static_cast<std::int64_t>(m_view.CellWidth) * m_view.CanvasCellCountX;
-    std::int64_t height = static_cast<std::int64_t>(m_view.CellHeight) * m_view.CanvasCellCountY;
+    const QSize cell = cellPixels();
+    std::int64_t width = static_cast<std::int64_t>(cell.width()) * m_view.CanvasCellCountX;
+    std::int64_t height = static_cast<std::int64_t>(cell.height()) * m_view.CanvasCellCountY;
     if (m_fittedSurface.isValid()) {
         width = std::min<std::int64_t>(width, m_fittedSurface.width());
         height = std::min<std::int64_t>(height, m_fittedSurface.height());
@@ -304,6 +334,7 @@ void WorldCanvas::Clone(WorldCanvas& other) {
     m_view.CanvasCellCountY = other.CanvasCellCountY();
     m_view.CellHeight = other.CellHeight();
     m_view.CellWidth = other.CellWidth();
+    m_view.zoomPixels = other.m_view.zoomPixels;
     m_view.CurrentPositionX = other.CurrentPositionX();
     m_view.CurrentPositionY = other.CurrentPositionY();
     m_view.cursorPixelX = static_cast<std::int32_t>(other.CursorX()) * m_view.CellWidth;

@@ -24,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace canvas {
 class MapSurface;
@@ -112,6 +113,18 @@ public:
     // partly visible, and the canvas shows exactly that many pixels. An exact
     // fit gives the layout the cell-count properties give.
     void fitSurface(QSize surface);
+
+    // The zoom: the pixels a cell of the normal 32 takes (4, 8, 16, 32, 48 or
+    // 64); cells, clicks and the cursor stay cells at every level. A canvas
+    // fitted to a size keeps it and shows more or fewer cells.
+    static const std::vector<std::int32_t>& zoomLevels();
+    std::int32_t Zoom() const;
+    void setZoom(std::int32_t level);
+    // The pixels one cell takes at the zoom.
+    QSize cellPixels() const;
+    // `steps` levels larger (or smaller, for negative steps), within the
+    // levels there are; the world cell under `surfacePixel` stays under it.
+    void zoomBy(int steps, QPointF surfacePixel);
 
     // Reading re-applies the layout; writing only stores.
     std::int16_t Padding();
@@ -233,6 +246,8 @@ signals:
     // The mouse is over world cell `cell` of the location; `inside` false when
     // it left the map (or no location is there).
     void mouseCellChanged(QPoint cell, bool inside);
+    // The zoom changed to `level`.
+    void zoomChanged(std::int32_t level);
 
 private:
     friend class canvas::MapSurface;
@@ -252,7 +267,8 @@ private:
     void surfaceMouseUp(short button, short shift, float x, float y, bool inside);
     // One wheel notch (120) scrolls by one cell: vertically, or sideways with
     // Shift or a sideways wheel; the world wraps as for the arrow keys.
-    void surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
+    // With Ctrl, a notch zooms one level instead, around the mouse.
+    void surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPointF at);
     void surfaceMouseLeft();
 
     // The document and, for a canvas with a document of its own, its owner.
@@ -274,6 +290,8 @@ private:
     // The pixels of map shown when the canvas was fitted to a size; empty
     // while the cell counts give the size.
     QSize m_fittedSurface;
+    // The size the canvas was last fitted to, kept for a change of zoom.
+    QSize m_fitTarget;
     bool m_drawOnlyMove = false;
     bool m_roundWorld = true;
     std::int32_t m_charCursorX = 0;
@@ -282,5 +300,6 @@ private:
     std::int32_t m_dblCharCursorY = 0;
     // Wheel turns smaller than a notch, kept until they add up to one.
     QPoint m_wheelRest;
+    int m_zoomRest = 0;
     std::optional<QPoint> m_mouseCell;
 };

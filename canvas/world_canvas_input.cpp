@@ -85,8 +85,9 @@ void WorldCanvas::surfaceMouseDown(short button, short shift, float x, float y) 
     emit MouseDown(button, shift, x, y);
     if (button != 1)
         return;
-    m_view.cursorPixelX = clampToInt32(cellUnder(x, m_view.CellWidth) * m_view.CellWidth);
-    m_view.cursorPixelY = clampToInt32(cellUnder(y, m_view.CellHeight) * m_view.CellHeight);
+    const QSize cell = cellPixels();
+    m_view.cursorPixelX = clampToInt32(cellUnder(x, cell.width()) * m_view.CellWidth);
+    m_view.cursorPixelY = clampToInt32(cellUnder(y, cell.height()) * m_view.CellHeight);
     UpdateCursor();
     emit CursorChangePosition();
 }
@@ -94,10 +95,11 @@ void WorldCanvas::surfaceMouseDown(short button, short shift, float x, float y) 
 std::optional<QPoint> WorldCanvas::worldCellAt(QPointF surfacePixel) const {
     if (!hasLocation())
         return std::nullopt;
+    const QSize cell = cellPixels();
     const std::int64_t column =
-        cellUnder(static_cast<float>(surfacePixel.x()), m_view.CellWidth) + m_view.CurrentPositionX;
-    const std::int64_t row = cellUnder(static_cast<float>(surfacePixel.y()), m_view.CellHeight) +
-                             m_view.CurrentPositionY;
+        cellUnder(static_cast<float>(surfacePixel.x()), cell.width()) + m_view.CurrentPositionX;
+    const std::int64_t row =
+        cellUnder(static_cast<float>(surfacePixel.y()), cell.height()) + m_view.CurrentPositionY;
     return QPoint(canvas::wrapIntoWorld(column, m_grid.MapWidth()),
                   canvas::wrapIntoWorld(row, m_grid.MapHeight()));
 }
@@ -123,7 +125,31 @@ QRect WorldCanvas::viewCells() const {
                  m_view.CanvasCellCountY);
 }
 
-void WorldCanvas::surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
+void WorldCanvas::zoomBy(int steps, QPointF surfacePixel) {
+    const std::vector<std::int32_t>& levels = zoomLevels();
+    const auto at = std::find(levels.begin(), levels.end(), Zoom());
+    const std::int64_t index = std::clamp<std::int64_t>(
+        (at - levels.begin()) + steps, 0, static_cast<std::int64_t>(levels.size()) - 1);
+    const QSize before = cellPixels();
+    const std::int64_t column = cellUnder(static_cast<float>(surfacePixel.x()), before.width());
+    const std::int64_t row = cellUnder(static_cast<float>(surfacePixel.y()), before.height());
+    setZoom(levels[static_cast<std::size_t>(index)]);
+    const QSize after = cellPixels();
+    const std::int64_t dx = column - cellUnder(static_cast<float>(surfacePixel.x()), after.width());
+    const std::int64_t dy = row - cellUnder(static_cast<float>(surfacePixel.y()), after.height());
+    if (hasLocation() && (dx != 0 || dy != 0))
+        moveView(dx, dy);
+}
+
+void WorldCanvas::surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPointF at) {
+    if (modifiers & Qt::ControlModifier) {
+        m_zoomRest += angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x();
+        const int steps = m_zoomRest / 120;
+        m_zoomRest -= steps * 120;
+        if (steps != 0)
+            zoomBy(steps, at);
+        return;
+    }
     if (!hasLocation())
         return;
     QPoint turn = angleDelta;
@@ -159,8 +185,9 @@ void WorldCanvas::surfaceMouseMove(short button, short shift, float x, float y) 
         m_view.MoveDirectionX = m_view.MoveDirectionY = -1;
         return;
     }
-    const std::int64_t dx = cellUnder(x, m_view.CellWidth) - CursorX();
-    const std::int64_t dy = cellUnder(y, m_view.CellHeight) - CursorY();
+    const QSize cell = cellPixels();
+    const std::int64_t dx = cellUnder(x, cell.width()) - CursorX();
+    const std::int64_t dy = cellUnder(y, cell.height()) - CursorY();
     if (dx != 0) {
         m_view.MoveDirectionX = dx < 0 ? 3 : 2;
         moveView(dx, 0);

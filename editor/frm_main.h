@@ -128,6 +128,9 @@ public:
     QAction* mnuManagerLocation = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuView = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuZoomNormal = nullptr;
     QAction* mnuGoToCell = nullptr;
     // "Обзор": the dock with the overview of the whole location.
     QAction* mnuOverview = nullptr;
@@ -157,6 +160,7 @@ private:
     void createControls();
     void createMenu();
     void createViewMenu();
+    void zoomAroundCursor(int steps);
     void createOverview();
     void rebuildOverview();
     void showViewInOverview();

@@ -44,6 +44,7 @@ void frmMain::createOverview() {
             m_overview->cellsChanged(r);
     });
     connect(WorldCanvas1, &WorldCanvas::CursorChangePosition, this, &frmMain::showViewInOverview);
+    connect(WorldCanvas1, &WorldCanvas::zoomChanged, this, &frmMain::showViewInOverview);
     connect(wndOverview, &canvas::OverviewWidget::cellChosen, this, [this](QPoint cell) {
         WorldCanvas1->centreOnWorldCell(cell);
         WorldCanvas1->Refresh();

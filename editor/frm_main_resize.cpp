@@ -10,9 +10,9 @@
 #include "editor/preview_box.h"
 
 #include <QCheckBox>
-#include <QLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 // The menu "Вид" and the status bar of the main window: going to a cell, and
 // the values of the cell under the mouse.
 
+#include "canvas/view_zoom.h"
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
 #include "editor/go_to_cell.h"
@@ -14,6 +15,25 @@
 void frmMain::createViewMenu() {
     mnuView = menuBar()->addMenu(QStringLiteral("Вид"));
     mnuView->setObjectName("mnuView");
+    const auto item = [this](const QString& caption, const char* name,
+                             const QList<QKeySequence>& keys) {
+        QAction* action = mnuView->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        return action;
+    };
+    mnuZoomIn =
+        item(QStringLiteral("Крупнее"), "mnuZoomIn",
+             {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    mnuZoomOut =
+        item(QStringLiteral("Мельче"), "mnuZoomOut", {QKeySequence(QStringLiteral("Ctrl+-"))});
+    mnuZoomNormal = item(QStringLiteral("Обычный масштаб"), "mnuZoomNormal",
+                         {QKeySequence(QStringLiteral("Ctrl+0"))});
+    connect(mnuZoomIn, &QAction::triggered, this, [this] { zoomAroundCursor(1); });
+    connect(mnuZoomOut, &QAction::triggered, this, [this] { zoomAroundCursor(-1); });
+    connect(mnuZoomNormal, &QAction::triggered, this,
+            [this] { WorldCanvas1->setZoom(canvas::kNormalZoom); });
+    mnuView->addSeparator();
     mnuGoToCell = mnuView->addAction(QStringLiteral("Перейти к клетке..."));
     mnuGoToCell->setObjectName("mnuGoToCell");
     mnuGoToCell->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
@@ -25,6 +45,13 @@ void frmMain::createViewMenu() {
     statusBar()->setObjectName("statusBar");
     statusBar()->addWidget(lblMouseCell, 1);
     connect(WorldCanvas1, &WorldCanvas::mouseCellChanged, this, &frmMain::showMouseCell);
+}
+
+void frmMain::zoomAroundCursor(int steps) {
+    // The cursor cell keeps its place on the screen.
+    const QSize cell = WorldCanvas1->cellPixels();
+    WorldCanvas1->zoomBy(steps, QPointF((WorldCanvas1->CursorX() + 0.5) * cell.width(),
+                                        (WorldCanvas1->CursorY() + 0.5) * cell.height()));
 }
 
 void frmMain::mnuGoToCell_Click() {

@@ -1,7 +1,7 @@
 #pragma once
 // What the main window keeps between runs: its size, place and maximized
-// state, and whether the overview is shown. Kept in the user's settings (the system's configuration
-// folder), never in the application folder.
+// state, its zoom, and whether the overview is shown. Kept in the user's settings (the system's
+// configuration folder), never in the application folder.
 
 #include <QString>
 
