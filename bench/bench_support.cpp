@@ -1,5 +1,7 @@
 #include "bench_support.h"
 
+#include <cstring>
+
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -66,6 +68,17 @@ std::uint64_t peakResidentBytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;
+}
+
+void plainPictureCopy(benchmark::State& state, int width, int height) {
+    const auto bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    std::vector<unsigned char> source(bytes, 0x66);
+    std::vector<unsigned char> target(bytes, 0);
+    for (auto _ : state) {
+        std::memcpy(target.data(), source.data(), bytes);
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
 }
 
 } // namespace bench_support

@@ -3,6 +3,8 @@
 // between runs (large grid files take a while to write) and a whole-process
 // runner.
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,6 +20,10 @@ std::string gridFileOf(const std::string& world);
 
 // Runs a program to its end, its output discarded; returns the exit code.
 int runQuietly(const std::string& program, const std::vector<std::string>& args);
+
+// The baseline of the drawing benchmarks: each iteration copies a picture of
+// width x height 32-bit pixels into another, a plain copy of memory.
+void plainPictureCopy(benchmark::State& state, int width, int height);
 
 // Peak resident memory of this process so far, in bytes.
 std::uint64_t peakResidentBytes();

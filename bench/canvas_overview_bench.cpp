@@ -180,27 +180,14 @@ void BM_OverviewWidgetPaint_256(benchmark::State& state) {
     }
 }
 
-void plainCopy(benchmark::State& state, int width, int height) {
-    QImage source(width, height, QImage::Format_RGB32);
-    source.fill(0xFF336699);
-    QImage target(source.size(), QImage::Format_RGB32);
-    target.fill(0);
-    const auto bytes = static_cast<std::size_t>(source.sizeInBytes());
-    for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(), bytes);
-        benchmark::DoNotOptimize(target.constBits());
-        benchmark::ClobberMemory();
-    }
-}
-
 // An image of the overview's size (9999 cells in blocks of 5).
 void BM_PlainCopy_OverviewImage_2000x2000(benchmark::State& state) {
-    plainCopy(state, 2000, 2000);
+    bench_support::plainPictureCopy(state, 2000, 2000);
 }
 
 // An image of one pixel a cell, which the overview does not keep.
 void BM_PlainCopy_CellImage_9999x9999(benchmark::State& state) {
-    plainCopy(state, kSide, kSide);
+    bench_support::plainPictureCopy(state, kSide, kSide);
 }
 
 } // namespace

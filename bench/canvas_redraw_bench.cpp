@@ -4,6 +4,7 @@
 // copy's time measured in the same run (copy_ms) and how many such copies
 // the redraw costs (x_copy).
 
+#include "bench_support.h"
 #include "canvas/map_renderer.h"
 #include "canvas/resource_catalogues.h"
 #include "model/location_grid.h"
@@ -318,29 +319,11 @@ void BM_ZoomStep_1920x1080_256Grounds_1000Objects(benchmark::State& state) {
 
 // The baseline: one plain copy of a full-screen image into another.
 void BM_PlainCopy_1920x1080(benchmark::State& state) {
-    QImage source(1920, 1080, QImage::Format_RGB32);
-    source.fill(0xFF336699);
-    QImage target(source.size(), QImage::Format_RGB32);
-    target.fill(0);
-    const auto bytes = static_cast<std::size_t>(source.sizeInBytes());
-    for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(), bytes);
-        benchmark::DoNotOptimize(target.constBits());
-        benchmark::ClobberMemory();
-    }
+    bench_support::plainPictureCopy(state, 1920, 1080);
 }
 
 void BM_PlainCopy_3840x2160(benchmark::State& state) {
-    QImage source(3840, 2160, QImage::Format_RGB32);
-    source.fill(0xFF336699);
-    QImage target(source.size(), QImage::Format_RGB32);
-    target.fill(0);
-    const auto bytes = static_cast<std::size_t>(source.sizeInBytes());
-    for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(), bytes);
-        benchmark::DoNotOptimize(target.constBits());
-        benchmark::ClobberMemory();
-    }
+    bench_support::plainPictureCopy(state, 3840, 2160);
 }
 
 void BM_LoadResources_256Grounds_1000Objects(benchmark::State& state) {

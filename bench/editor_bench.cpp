@@ -15,8 +15,6 @@
 #include <QListWidget>
 #include <QUndoStack>
 
-#include <cstring>
-
 namespace {
 
 // A copy of the sample world with one object whose footprint is 3 x 3.
@@ -95,14 +93,7 @@ void BM_ResizeWindowTo1920x1080(benchmark::State& state) {
 
 // The baseline: one plain copy of a 1920 x 1080 picture.
 void BM_CopyPicture1920x1080(benchmark::State& state) {
-    QImage source(1920, 1080, QImage::Format_RGB32);
-    source.fill(0xFF336699);
-    QImage target(1920, 1080, QImage::Format_RGB32);
-    for (auto _ : state) {
-        std::memcpy(target.bits(), source.constBits(),
-                    static_cast<std::size_t>(source.sizeInBytes()));
-        benchmark::DoNotOptimize(target.constBits());
-    }
+    bench_support::plainPictureCopy(state, 1920, 1080);
 }
 
 // Memory the history holds per single-cell step, over 100,000 steps.
