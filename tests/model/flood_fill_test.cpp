@@ -1,0 +1,97 @@
+// Filling connected areas: checked against a plain breadth-first search over
+// the wrapping world on many random layers, and for cancelling.
+
+#include "model/flood_fill.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <random>
+#include <set>
+
+using model::Layer;
+using model::LocationGrid;
+
+namespace {
+
+LocationGrid gridOf(std::int32_t width, std::int32_t height) {
+    LocationGrid grid;
+    grid.setMapWidth(width);
+    grid.setMapHeight(height);
+    grid.CreatMap(0);
+    return grid;
+}
+
+// The cells a fill from (x, y) must change, found cell by cell.
+std::set<std::pair<int, int>> expectedArea(const LocationGrid& grid, Layer layer, int x, int y) {
+    const int w = grid.MapWidth(), h = grid.MapHeight();
+    const std::int32_t target = grid.cellValue(layer, x, y);
+    std::set<std::pair<int, int>> seen{{x, y}};
+    std::deque<std::pair<int, int>> queue{{x, y}};
+    while (!queue.empty()) {
+        const auto [cx, cy] = queue.front();
+        queue.pop_front();
+        for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            const std::pair<int, int> next{(cx + dx + w) % w, (cy + dy + h) % h};
+            if (!seen.count(next) && grid.cellValue(layer, next.first, next.second) == target) {
+                seen.insert(next);
+                queue.push_back(next);
+            }
+        }
+    }
+    return seen;
+}
+
+} // namespace
+
+TEST(FloodFill, FillsExactlyTheConnectedAreaAcrossTheWrappingEdges) {
+    std::mt19937 random(12345);
+    for (const auto& [w, h] : {std::pair{1, 1}, {1, 9}, {9, 1}, {7, 5}, {13, 9}, {30, 2}}) {
+        for (int round = 0; round < 40; ++round) {
+            LocationGrid grid = gridOf(w, h);
+            for (int y = 0; y <= h; ++y)
+                for (int x = 0; x < w; ++x)
+                    grid.setCellValue(Layer::Objects, x, y, random() % 3 == 0 ? 700 : 5);
+            const int x = static_cast<int>(random() % w), y = static_cast<int>(random() % h);
+            const auto area = expectedArea(grid, Layer::Objects, x, y);
+            const std::string extraRow = grid.rowCopy(Layer::Objects, h);
+            const model::FillOutcome outcome = model::floodFill(grid, Layer::Objects, x, y, 9000);
+            ASSERT_EQ(outcome.changed, area.size()) << w << "x" << h << " round " << round;
+            for (int cy = 0; cy < h; ++cy)
+                for (int cx = 0; cx < w; ++cx)
+                    ASSERT_EQ(grid.cellValue(Layer::Objects, cx, cy) == 9000,
+                              area.count({cx, cy}) == 1)
+                        << "cell " << cx << "," << cy << " of " << w << "x" << h;
+            EXPECT_EQ(grid.rowCopy(Layer::Objects, h), extraRow)
+                << "the row past the world's last is not part of it";
+        }
+    }
+}
+
+TEST(FloodFill, NothingHappensWithoutACellToFillOrAChangeToMake) {
+    LocationGrid grid = gridOf(4, 3);
+    EXPECT_EQ(model::floodFill(grid, Layer::Earths, 1, 1, 0).changed, 0u) << "already the value";
+    EXPECT_EQ(model::floodFill(grid, Layer::Earths, 4, 0, 1).changed, 0u) << "outside";
+    EXPECT_EQ(model::floodFill(grid, Layer::Earths, 0, 3, 1).changed, 0u) << "the extra row";
+    LocationGrid none;
+    EXPECT_EQ(model::floodFill(none, Layer::Earths, 0, 0, 1).changed, 0u);
+    EXPECT_EQ(model::floodFill(grid, Layer::Blocks, 2, 2, 1).changed, 12u);
+}
+
+TEST(FloodFill, ACancelledFillLeavesEveryCellAsItWas) {
+    LocationGrid grid = gridOf(400, 300);
+    grid.setCellValue(Layer::Earths, 10, 10, 3);
+    const auto before = grid.layerRows(Layer::Earths);
+    int asked = 0;
+    const model::FillOutcome outcome =
+        model::floodFill(grid, Layer::Earths, 0, 0, 7, [&] { return ++asked > 1; });
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(asked, 1) << "asked after the first many cells";
+    EXPECT_EQ(outcome.changed, 0u);
+    EXPECT_EQ(grid.layerRows(Layer::Earths), before);
+
+    const model::FillOutcome whole =
+        model::floodFill(grid, Layer::Earths, 0, 0, 7, [] { return true; });
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(whole.changed, 400u * 300 - 1) << "all but the one cell of another ground";
+}
