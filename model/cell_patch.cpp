@@ -1,12 +1,9 @@
 #include "model/cell_patch.h"
 
+#include "model/world_wrap.h"
+
 namespace model {
 namespace {
-
-std::int32_t wrap(std::int64_t v, std::int32_t period) {
-    const std::int64_t r = v % period;
-    return static_cast<std::int32_t>(r < 0 ? r + period : r);
-}
 
 // Whether a rectangle of that size fits the grid's world.
 bool fits(const LocationGrid& grid, std::int32_t width, std::int32_t height) {
@@ -34,10 +31,10 @@ CellPatch CellPatch::copy(const LocationGrid& grid, CellRect rect, LayerSet laye
         values.reserve(static_cast<std::size_t>(rect.width) *
                        static_cast<std::size_t>(rect.height));
         for (std::int32_t row = 0; row < rect.height; ++row) {
-            const std::int32_t y = wrap(std::int64_t{rect.y} + row, grid.MapHeight());
+            const std::int32_t y = wrapIntoWorld(std::int64_t{rect.y} + row, grid.MapHeight());
             for (std::int32_t column = 0; column < rect.width; ++column)
                 values.push_back(static_cast<std::uint16_t>(grid.cellValue(
-                    layer, wrap(std::int64_t{rect.x} + column, grid.MapWidth()), y)));
+                    layer, wrapIntoWorld(std::int64_t{rect.x} + column, grid.MapWidth()), y)));
         }
     }
     return patch;
@@ -56,10 +53,10 @@ bool CellPatch::pasteInto(LocationGrid& grid, std::int32_t x, std::int32_t y) co
         if (!m_layers.test(layerIndex(layer)))
             continue;
         for (std::int32_t row = 0; row < m_height; ++row) {
-            const std::int32_t cy = wrap(std::int64_t{y} + row, grid.MapHeight());
+            const std::int32_t cy = wrapIntoWorld(std::int64_t{y} + row, grid.MapHeight());
             for (std::int32_t column = 0; column < m_width; ++column)
-                grid.setCellValue(layer, wrap(std::int64_t{x} + column, grid.MapWidth()), cy,
-                                  value(layer, column, row));
+                grid.setCellValue(layer, wrapIntoWorld(std::int64_t{x} + column, grid.MapWidth()),
+                                  cy, value(layer, column, row));
         }
     }
     return true;
@@ -91,10 +88,10 @@ bool clearCells(LocationGrid& grid, CellRect rect, LayerSet layers) {
         if (!layers.test(layerIndex(layer)))
             continue;
         for (std::int32_t row = 0; row < rect.height; ++row) {
-            const std::int32_t y = wrap(std::int64_t{rect.y} + row, grid.MapHeight());
+            const std::int32_t y = wrapIntoWorld(std::int64_t{rect.y} + row, grid.MapHeight());
             for (std::int32_t column = 0; column < rect.width; ++column)
-                grid.setCellValue(layer, wrap(std::int64_t{rect.x} + column, grid.MapWidth()), y,
-                                  0);
+                grid.setCellValue(
+                    layer, wrapIntoWorld(std::int64_t{rect.x} + column, grid.MapWidth()), y, 0);
         }
     }
     return true;

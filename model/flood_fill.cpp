@@ -1,5 +1,7 @@
 #include "model/flood_fill.h"
 
+#include "model/world_wrap.h"
+
 #include <vector>
 
 namespace model {
@@ -28,8 +30,8 @@ public:
             if (!matches(seed.x, seed.y))
                 continue;
             const Span span = fillSpanAround(seed.x, seed.y);
-            seedRow(span, wrap(span.y - 1, m_height));
-            seedRow(span, wrap(span.y + 1, m_height));
+            seedRow(span, wrapIntoWorld(span.y - 1, m_height));
+            seedRow(span, wrapIntoWorld(span.y + 1, m_height));
             sinceAsked += static_cast<std::uint64_t>(span.length);
             if (keepGoing && sinceAsked >= kAskEvery) {
                 sinceAsked = 0;
@@ -47,10 +49,6 @@ public:
 private:
     static constexpr std::uint64_t kAskEvery = 1 << 16;
 
-    static std::int32_t wrap(std::int64_t v, std::int32_t period) {
-        const std::int64_t r = v % period;
-        return static_cast<std::int32_t>(r < 0 ? r + period : r);
-    }
     bool matches(std::int32_t x, std::int32_t y) const {
         return m_grid.cellValue(m_layer, x, y) == m_target;
     }
@@ -58,14 +56,16 @@ private:
     // The cells of row y around x that match, filled; at most the whole row.
     Span fillSpanAround(std::int32_t x, std::int32_t y) {
         std::int32_t left = 0; // cells left of x in the span
-        while (left + 1 < m_width && matches(wrap(std::int64_t{x} - left - 1, m_width), y))
+        while (left + 1 < m_width && matches(wrapIntoWorld(std::int64_t{x} - left - 1, m_width), y))
             ++left;
         std::int32_t length = left + 1;
-        while (length < m_width && matches(wrap(std::int64_t{x} + length - left, m_width), y))
+        while (length < m_width &&
+               matches(wrapIntoWorld(std::int64_t{x} + length - left, m_width), y))
             ++length;
-        const Span span{wrap(std::int64_t{x} - left, m_width), y, length};
+        const Span span{wrapIntoWorld(std::int64_t{x} - left, m_width), y, length};
         for (std::int32_t i = 0; i < span.length; ++i)
-            m_grid.setCellValue(m_layer, wrap(std::int64_t{span.x} + i, m_width), y, m_value);
+            m_grid.setCellValue(m_layer, wrapIntoWorld(std::int64_t{span.x} + i, m_width), y,
+                                m_value);
         m_done.push_back(span);
         m_changed += static_cast<std::uint64_t>(span.length);
         return span;
@@ -75,7 +75,7 @@ private:
     void seedRow(const Span& span, std::int32_t y) {
         bool inRun = false;
         for (std::int32_t i = 0; i < span.length; ++i) {
-            const std::int32_t x = wrap(std::int64_t{span.x} + i, m_width);
+            const std::int32_t x = wrapIntoWorld(std::int64_t{span.x} + i, m_width);
             const bool match = matches(x, y);
             if (match && !inRun)
                 m_seeds.push_back({x, y, 1});
@@ -87,8 +87,8 @@ private:
     void undo() {
         for (auto span = m_done.rbegin(); span != m_done.rend(); ++span)
             for (std::int32_t i = 0; i < span->length; ++i)
-                m_grid.setCellValue(m_layer, wrap(std::int64_t{span->x} + i, m_width), span->y,
-                                    m_target);
+                m_grid.setCellValue(m_layer, wrapIntoWorld(std::int64_t{span->x} + i, m_width),
+                                    span->y, m_target);
         m_changed = 0;
     }
 

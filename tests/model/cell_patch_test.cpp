@@ -3,6 +3,8 @@
 
 #include "model/cell_patch.h"
 
+#include "location_fixture.h"
+
 #include <gtest/gtest.h>
 
 using model::CellPatch;
@@ -13,14 +15,6 @@ using model::LocationGrid;
 
 namespace {
 
-LocationGrid gridOf(std::int32_t width, std::int32_t height) {
-    LocationGrid grid;
-    grid.setMapWidth(width);
-    grid.setMapHeight(height);
-    grid.CreatMap(0);
-    return grid;
-}
-
 // A value of each layer that tells the cell it came from.
 std::int32_t marker(Layer layer, int x, int y) {
     const bool wide = model::bytesPerCell(layer) == 2;
@@ -28,7 +22,7 @@ std::int32_t marker(Layer layer, int x, int y) {
 }
 
 LocationGrid markedGrid(int width, int height) {
-    LocationGrid grid = gridOf(width, height);
+    LocationGrid grid = testing_support::emptyGrid(width, height);
     for (const Layer layer : model::kAllLayers)
         for (int y = 0; y <= height; ++y)
             for (int x = 0; x < width; ++x)
@@ -46,7 +40,7 @@ TEST(CellPatch, CopiesAndPastesEveryChosenLayerAcrossTheEdges) {
     EXPECT_EQ(patch.value(Layer::Objects, 2, 2), marker(Layer::Objects, 0, 0));
     EXPECT_EQ(patch.value(Layer::Earths, 1, 0), marker(Layer::Earths, 9, 6));
 
-    LocationGrid target = gridOf(5, 4);
+    LocationGrid target = testing_support::emptyGrid(5, 4);
     ASSERT_TRUE(patch.pasteInto(target, 3, 2)); // columns 3, 4, 0, 1; rows 2, 3, 0
     for (const Layer layer : model::kAllLayers)
         for (int row = 0; row < 3; ++row)
@@ -64,7 +58,7 @@ TEST(CellPatch, OnlyTheChosenLayersMoveAndAreCleared) {
     LayerSet chosen;
     chosen.set(model::layerIndex(Layer::Blocks)).set(model::layerIndex(Layer::Doors));
     const CellPatch patch = CellPatch::copy(source, CellRect{1, 1, 2, 2}, chosen);
-    LocationGrid target = gridOf(6, 6);
+    LocationGrid target = testing_support::emptyGrid(6, 6);
     target.setCellValue(Layer::Earths, 1, 1, 99);
     ASSERT_TRUE(patch.pasteInto(target, 1, 1));
     EXPECT_EQ(target.cellValue(Layer::Blocks, 2, 2), marker(Layer::Blocks, 2, 2));
@@ -83,7 +77,7 @@ TEST(CellPatch, OnlyTheChosenLayersMoveAndAreCleared) {
 TEST(CellPatch, BlocksLargerThanTheWorldOrWithoutALocationAreRefused) {
     const LocationGrid source = markedGrid(8, 8);
     const CellPatch big = CellPatch::copy(source, CellRect{0, 0, 8, 8}, model::allLayers());
-    LocationGrid small = gridOf(8, 7);
+    LocationGrid small = testing_support::emptyGrid(8, 7);
     EXPECT_FALSE(big.pasteInto(small, 0, 0));
     EXPECT_EQ(small.cellValue(Layer::Earths, 3, 3), 0) << "nothing written";
     EXPECT_TRUE(CellPatch::copy(source, CellRect{0, 0, 9, 1}, model::allLayers()).isEmpty());
@@ -93,7 +87,7 @@ TEST(CellPatch, BlocksLargerThanTheWorldOrWithoutALocationAreRefused) {
 }
 
 TEST(CellPatch, AsTextEachLayerIsATableOfCodes) {
-    LocationGrid grid = gridOf(3, 2);
+    LocationGrid grid = testing_support::emptyGrid(3, 2);
     grid.setCellValue(Layer::Objects, 1, 0, 65535);
     grid.setCellValue(Layer::Objects, 2, 1, 300);
     LayerSet objects;

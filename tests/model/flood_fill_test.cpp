@@ -3,6 +3,8 @@
 
 #include "model/flood_fill.h"
 
+#include "location_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -13,14 +15,6 @@ using model::Layer;
 using model::LocationGrid;
 
 namespace {
-
-LocationGrid gridOf(std::int32_t width, std::int32_t height) {
-    LocationGrid grid;
-    grid.setMapWidth(width);
-    grid.setMapHeight(height);
-    grid.CreatMap(0);
-    return grid;
-}
 
 // The cells a fill from (x, y) must change, found cell by cell.
 std::set<std::pair<int, int>> expectedArea(const LocationGrid& grid, Layer layer, int x, int y) {
@@ -48,7 +42,7 @@ TEST(FloodFill, FillsExactlyTheConnectedAreaAcrossTheWrappingEdges) {
     std::mt19937 random(12345);
     for (const auto& [w, h] : {std::pair{1, 1}, {1, 9}, {9, 1}, {7, 5}, {13, 9}, {30, 2}}) {
         for (int round = 0; round < 40; ++round) {
-            LocationGrid grid = gridOf(w, h);
+            LocationGrid grid = testing_support::emptyGrid(w, h);
             for (int y = 0; y <= h; ++y)
                 for (int x = 0; x < w; ++x)
                     grid.setCellValue(Layer::Objects, x, y, random() % 3 == 0 ? 700 : 5);
@@ -69,7 +63,7 @@ TEST(FloodFill, FillsExactlyTheConnectedAreaAcrossTheWrappingEdges) {
 }
 
 TEST(FloodFill, NothingHappensWithoutACellToFillOrAChangeToMake) {
-    LocationGrid grid = gridOf(4, 3);
+    LocationGrid grid = testing_support::emptyGrid(4, 3);
     EXPECT_EQ(model::floodFill(grid, Layer::Earths, 1, 1, 0).changed, 0u) << "already the value";
     EXPECT_EQ(model::floodFill(grid, Layer::Earths, 4, 0, 1).changed, 0u) << "outside";
     EXPECT_EQ(model::floodFill(grid, Layer::Earths, 0, 3, 1).changed, 0u) << "the extra row";
@@ -79,7 +73,7 @@ TEST(FloodFill, NothingHappensWithoutACellToFillOrAChangeToMake) {
 }
 
 TEST(FloodFill, ACancelledFillLeavesEveryCellAsItWas) {
-    LocationGrid grid = gridOf(400, 300);
+    LocationGrid grid = testing_support::emptyGrid(400, 300);
     grid.setCellValue(Layer::Earths, 10, 10, 3);
     const auto before = grid.layerRows(Layer::Earths);
     int asked = 0;

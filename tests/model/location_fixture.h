@@ -2,6 +2,7 @@
 // A world in a temporary folder: the application folder points at it while the
 // fixture lives, and locations are written into its "Maps" folder.
 
+#include "model/location_grid.h"
 #include "support/application_folder.h"
 #include "test_support/temp_folder.h"
 
@@ -35,6 +36,15 @@ public:
 private:
     TempFolder m_root;
 };
+
+// An empty grid of `width` x `height` (rows 0 to height), ground 0.
+inline model::LocationGrid emptyGrid(std::int32_t width, std::int32_t height) {
+    model::LocationGrid grid;
+    grid.setMapWidth(width);
+    grid.setMapHeight(height);
+    grid.CreatMap(0);
+    return grid;
+}
 
 inline std::string randomBytes(std::size_t size, unsigned seed) {
     std::mt19937 random(seed);
