@@ -93,6 +93,25 @@ void EditHistory::end() {
     }
 }
 
+void EditHistory::cancel() {
+    if (m_depth == 0)
+        return;
+    if (m_open) {
+        m_restoring = true;
+        model::LocationGrid& grid = m_document.grid();
+        for (std::uint32_t c = m_open->count(); c-- > 0;) {
+            const CellChange& change = m_open->at(c);
+            grid.restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
+                             change.before);
+        }
+        m_restoring = false;
+        delete m_open;
+        m_open = nullptr;
+    }
+    m_depth = 1;
+    end();
+}
+
 void EditHistory::cellChanged(model::Layer layer, std::int32_t x, std::int32_t y,
                               std::uint16_t before, std::uint16_t after) {
     if (m_restoring)

@@ -29,6 +29,8 @@ public:
     // do not nest: a begin() inside a step is part of it.
     void begin(const QString& text);
     void end();
+    // Puts back the cells of the open step and drops it, then ends it.
+    void cancel();
 
     // Whether the location has changes that are not saved.
     bool isModified() const { return !m_stack.isClean(); }

@@ -1,6 +1,9 @@
 #include "document/location_document.h"
 
 #include "document/edit_history.h"
+#include "model/world_wrap.h"
+
+#include <algorithm>
 
 namespace document {
 
@@ -27,6 +30,11 @@ void LocationDocument::beginEdit(const QString& text) {
 
 void LocationDocument::endEdit() {
     m_history->end();
+    endBatch();
+}
+
+void LocationDocument::cancelEdit() {
+    m_history->cancel();
     endBatch();
 }
 
@@ -58,7 +66,30 @@ void LocationDocument::announce() {
 void LocationDocument::gridReplaced() {
     m_changed = QRect();
     m_history->gridReplaced();
+    const bool hadSelection = m_selection.has_value();
+    m_selection.reset();
     emit locationReplaced();
+    if (hadSelection)
+        emit selectionChanged();
+}
+
+void LocationDocument::setSelection(const std::optional<model::CellRect>& cells) {
+    std::optional<model::CellRect> selection;
+    if (cells && cells->width > 0 && cells->height > 0 && hasLocation()) {
+        const std::int32_t width = m_grid.MapWidth();
+        const std::int32_t height = m_grid.MapHeight();
+        selection = model::CellRect{model::wrapIntoWorld(cells->x, width),
+                                    model::wrapIntoWorld(cells->y, height),
+                                    std::min(cells->width, width), std::min(cells->height, height)};
+    }
+    const auto same = [](const model::CellRect& a, const model::CellRect& b) {
+        return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+    };
+    if (selection.has_value() == m_selection.has_value() &&
+        (!selection || same(*selection, *m_selection)))
+        return;
+    m_selection = selection;
+    emit selectionChanged();
 }
 
 } // namespace document

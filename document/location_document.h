@@ -9,12 +9,14 @@
 // replaced grid (a load, a new location) as such.
 
 #include "canvas/resource_catalogues.h"
+#include "model/cell_patch.h"
 #include "model/location_grid.h"
 
 #include <QObject>
 #include <QRect>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace document {
@@ -51,12 +53,31 @@ public:
     // inner pair is part of the outer one.
     void beginEdit(const QString& text);
     void endEdit();
+    // Puts back every cell the open edit changed and drops the edit: no undo
+    // step, and the cells are announced as changed back. Ends the edit as
+    // endEdit() would.
+    void cancelEdit();
+    // Announces the cells changed so far in the open edit (a stroke that is
+    // still being painted), leaving the edit open.
+    void flushChanges() { announce(); }
+
+    // The selected cells: a rectangle whose top-left cell lies in the world
+    // and which may run across the location's edges as the world wraps; it
+    // is never wider or taller than the location. None at first and after
+    // the grid is replaced.
+    const std::optional<model::CellRect>& selection() const { return m_selection; }
+    // Selects `cells` (its start wrapped into the world, its size limited to
+    // the location's), or nothing; nothing as well without a location or
+    // for an empty rectangle.
+    void setSelection(const std::optional<model::CellRect>& cells);
 
 signals:
     // Cells in `cells` (world columns and rows) changed.
     void cellsChanged(const QRect& cells);
     // The grid was rebuilt or replaced as a whole.
     void locationReplaced();
+    // The selection changed (or went).
+    void selectionChanged();
 
 private:
     friend class EditHistory;
@@ -77,6 +98,7 @@ private:
     EditHistory* m_history = nullptr;
     int m_batch = 0;
     QRect m_changed;
+    std::optional<model::CellRect> m_selection;
 };
 
 // One grouped edit: beginEdit() when made, endEdit() when it goes.

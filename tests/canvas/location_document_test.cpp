@@ -89,3 +89,52 @@ TEST(LocationDocument, TwoCanvasesShowingOneDocumentSeeTheSameLocation) {
     EXPECT_FALSE(own.hasLocation());
     EXPECT_NE(&own.document(), &doc);
 }
+
+TEST(LocationDocument, SelectionStaysInsideTheWorldAndGoesWithTheGrid) {
+    Document d;
+    QSignalSpy selectionChanges(&d.doc, &LocationDocument::selectionChanged);
+    d.doc.setSelection(model::CellRect{-3, 12, 50, 4});
+    ASSERT_TRUE(d.doc.selection().has_value());
+    const model::CellRect selected = *d.doc.selection();
+    EXPECT_EQ(selected.x, 17) << "the start wraps as the world does";
+    EXPECT_EQ(selected.y, 2);
+    EXPECT_EQ(selected.width, 20) << "never wider than the location";
+    EXPECT_EQ(selected.height, 4);
+    EXPECT_EQ(selectionChanges.count(), 1);
+
+    d.doc.setSelection(model::CellRect{17, 2, 20, 4});
+    EXPECT_EQ(selectionChanges.count(), 1) << "the same cells again change nothing";
+    d.doc.setSelection(model::CellRect{1, 1, 0, 3});
+    EXPECT_FALSE(d.doc.selection().has_value()) << "an empty rectangle selects nothing";
+    EXPECT_EQ(selectionChanges.count(), 2);
+
+    d.doc.setSelection(model::CellRect{1, 1, 2, 2});
+    d.doc.grid().setMapWidth(5);
+    d.doc.grid().CreatMap(0);
+    EXPECT_FALSE(d.doc.selection().has_value()) << "a new grid has no selection";
+    EXPECT_EQ(selectionChanges.count(), 4);
+
+    d.doc.grid().clear();
+    d.doc.setSelection(model::CellRect{0, 0, 1, 1});
+    EXPECT_FALSE(d.doc.selection().has_value()) << "nothing to select without a location";
+}
+
+TEST(LocationDocument, ACancelledEditLeavesTheCellsAndTheHistoryAsTheyWere) {
+    Document d;
+    d.doc.grid().setCellValue(Layer::Earths, 1, 1, 4);
+    d.doc.beginEdit("Заливка");
+    d.doc.grid().setCellValue(Layer::Earths, 1, 1, 9);
+    d.doc.grid().setCellValue(Layer::Objects, 2, 3, 300);
+    d.doc.flushChanges();
+    ASSERT_EQ(d.changes.count(), 2) << "a flush tells the cells so far while the edit is open";
+    EXPECT_EQ(d.changed(1), QRect(1, 1, 2, 3));
+    d.doc.grid().setCellValue(Layer::Objects, 2, 3, 301);
+    d.doc.cancelEdit();
+    EXPECT_EQ(d.doc.grid().cellValue(Layer::Earths, 1, 1), 4);
+    EXPECT_EQ(d.doc.grid().cellValue(Layer::Objects, 2, 3), 0);
+    EXPECT_EQ(d.doc.history().stack().count(), 1) << "only the write before the edit";
+    EXPECT_FALSE(d.changes.isEmpty());
+    EXPECT_EQ(d.changed(d.changes.count() - 1), QRect(1, 1, 2, 3));
+    d.doc.grid().setCellValue(Layer::Earths, 0, 0, 2);
+    EXPECT_EQ(d.doc.history().stack().count(), 2) << "edits after a cancel are steps again";
+}
