@@ -17,6 +17,18 @@
 
 namespace {
 
+// "Отменить: Кисть": the verb and the step it would undo or redo; the verb
+// alone when there is no step.
+QString stepActionText(const QString& verb, const QString& step) {
+    return step.isEmpty() ? verb : verb + ": " + step;
+}
+
+QAction* stepAction(QObject* parent, const QString& verb, const QString& step, bool enabled) {
+    auto* action = new QAction(stepActionText(verb, step), parent);
+    action->setEnabled(enabled);
+    return action;
+}
+
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int left, int top, int width = -1,
               int height = -1) {
@@ -197,11 +209,20 @@ void frmMain::createMenu() {
 
     mnuEdit = menuBar()->addMenu("Правка");
     mnuEdit->setObjectName("mnuEdit");
-    mnuUndo = m_history->stack().createUndoAction(this, "Отменить");
+    QUndoStack& stack = m_history->stack();
+    mnuUndo = stepAction(this, "Отменить", stack.undoText(), stack.canUndo());
     mnuUndo->setObjectName("mnuUndo");
     mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = m_history->stack().createRedoAction(this, "Повторить");
+    connect(mnuUndo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(&stack, &QUndoStack::canUndoChanged, mnuUndo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, mnuUndo,
+            [this](const QString& step) { mnuUndo->setText(stepActionText("Отменить", step)); });
+    mnuRedo = stepAction(this, "Повторить", stack.redoText(), stack.canRedo());
     mnuRedo->setObjectName("mnuRedo");
+    connect(mnuRedo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canRedoChanged, mnuRedo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::redoTextChanged, mnuRedo,
+            [this](const QString& step) { mnuRedo->setText(stepActionText("Повторить", step)); });
     mnuRedo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);

@@ -76,11 +76,11 @@ TEST(Undo, APlacementWithItsWrappedFootprintIsOneStep) {
     e.window.placeSelectedEntry();
     const auto placed = e.layers();
     EXPECT_EQ(static_cast<unsigned char>(e.canvas->GetBlocks(0)[0]), '1') << "wrapped cell";
-    EXPECT_EQ(e.window.mnuUndo->text(), "Отменить Размещение «Дом»");
+    EXPECT_EQ(e.window.mnuUndo->text(), "Отменить: Размещение «Дом»");
     e.undo();
     EXPECT_EQ(e.layers(), before);
     EXPECT_FALSE(e.window.mnuUndo->isEnabled());
-    EXPECT_EQ(e.window.mnuRedo->text(), "Повторить Размещение «Дом»");
+    EXPECT_EQ(e.window.mnuRedo->text(), "Повторить: Размещение «Дом»");
     e.redo();
     EXPECT_EQ(e.layers(), placed);
 }
@@ -173,7 +173,7 @@ TEST(Undo, AnActionAttachedThroughTheCanvasIsAStepOfItsOwn) {
     Editing e;
     e.clickCell(1, 1);
     e.canvas->setCurrentDoor(3);
-    EXPECT_EQ(e.window.mnuUndo->text(), "Отменить Действие");
+    EXPECT_EQ(e.window.mnuUndo->text(), "Отменить: Действие");
     e.undo();
     EXPECT_EQ(e.canvas->grid().cellValue(model::Layer::Doors, 1, 1), 0);
     EXPECT_EQ(e.window.txtLevel[3]->text(), "0");
@@ -203,6 +203,7 @@ TEST(Undo, LoadingALocationStartsAFreshHistory) {
     EXPECT_EQ(e.questions, 1);
     EXPECT_EQ(e.window.history().stack().count(), 0);
     EXPECT_FALSE(e.window.mnuUndo->isEnabled());
+    EXPECT_EQ(e.window.mnuUndo->text(), "Отменить") << "nothing to name";
 }
 
 TEST(UnsavedEdits, TheTitleIsMarkedUntilSavedOrUndone) {
