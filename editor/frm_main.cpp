@@ -47,6 +47,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     m_history = &m_document->history();
     createControls();
     createMenu();
+    createRegionMenu();
     createViewMenu();
     createOverview();
     connectCommands();

@@ -29,6 +29,7 @@ class QAction;
 class QDockWidget;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -120,6 +121,17 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    // Region commands of "Правка": the selection and the clipboard, each over
+    // the layers checked in "Слои" (in the menu's order: ground, objects,
+    // items, actions, blocked path, guard zone).
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuSelectAll = nullptr;
+    QAction* mnuSelectNone = nullptr;
+    QMenu* mnuLayers = nullptr;
+    std::array<QAction*, 6> mnuLayer{};
     QAction* mnuNewMap = nullptr;
     QAction* mnuOpenMap = nullptr;
     QAction* mnyNewLocation = nullptr;
@@ -160,6 +172,18 @@ private:
     void createControls();
     void createMenu();
     void createViewMenu();
+
+    // The region commands (frm_main_clipboard.cpp).
+    void createRegionMenu();
+    void updateRegionCommands();
+    model::LayerSet chosenLayers() const;
+    void copySelection();
+    void cutSelection();
+    void deleteSelection();
+    void pasteCells();
+    // Whether a line edit with the focus keeps `key` for itself although it
+    // is a region command's shortcut.
+    bool lineEditKeepsKey(QObject* watched, const QKeyEvent& key) const;
     void zoomAroundCursor(int steps);
     void createOverview();
     void rebuildOverview();

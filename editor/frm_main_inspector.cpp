@@ -54,10 +54,14 @@ std::optional<long long> boxNumber(const QString& text) {
 
 // Whether a key press types a character a value box refuses: anything but a
 // digit, Backspace included. Keys that type nothing (and Escape, Return,
-// Tab) keep their usual meaning.
+// Tab, and combinations with Ctrl or Alt) keep their usual meaning.
 bool refusedByValueBox(const QKeyEvent& key) {
     if (key.key() == Qt::Key_Backspace)
         return true;
+    // With Ctrl or Alt a key is an editing command (copy, paste, ...), even
+    // where the platform gives it the letter as its text.
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
     const QString text = key.text();
     if (text.size() != 1 || text[0].unicode() < 32 || text[0].unicode() == 127)
         return false;
@@ -241,6 +245,13 @@ void frmMain::cellsChanged(const QRect& cells) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize && watched == centralWidget())
         layoutClient(static_cast<QResizeEvent*>(event)->size());
+    // A line edit with the focus keeps its own editing keys (copy, paste,
+    // Delete, ...), even where it would leave them to the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride &&
+        lineEditKeepsKey(watched, *static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
     if (!press && !release)

@@ -81,6 +81,74 @@ std::string CellPatch::toText() const {
     return text;
 }
 
+// TEMPORARY (clipboard branch): stand-in byte form, to be replaced by the
+// shared one. Layout: "LCP1", width and height as 32-bit little-endian
+// numbers, one byte of layer bits, then for each layer held (in kAllLayers
+// order) its values row by row, 16-bit little-endian.
+namespace {
+
+constexpr std::string_view kPatchMagic = "LCP1";
+constexpr std::size_t kPatchHeader = 4 + 4 + 4 + 1;
+
+void putNumber(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::uint32_t takeNumber(std::string_view in, std::size_t at, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+} // namespace
+
+std::string CellPatch::toBytes() const {
+    std::string out(kPatchMagic);
+    putNumber(out, static_cast<std::uint32_t>(m_width), 4);
+    putNumber(out, static_cast<std::uint32_t>(m_height), 4);
+    putNumber(out, static_cast<std::uint32_t>(m_layers.to_ulong()), 1);
+    for (const Layer layer : kAllLayers)
+        if (m_layers.test(layerIndex(layer)))
+            for (const std::uint16_t value : m_values[layerIndex(layer)])
+                putNumber(out, value, 2);
+    return out;
+}
+
+std::optional<CellPatch> CellPatch::fromBytes(std::string_view bytes) {
+    if (bytes.size() < kPatchHeader || bytes.substr(0, 4) != kPatchMagic)
+        return std::nullopt;
+    const std::uint32_t width = takeNumber(bytes, 4, 4);
+    const std::uint32_t height = takeNumber(bytes, 8, 4);
+    const std::uint32_t mask = takeNumber(bytes, 12, 1);
+    if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF || mask >= 64)
+        return std::nullopt;
+    const LayerSet layers(mask);
+    const std::uint64_t cells = std::uint64_t{width} * height;
+    if (cells > (bytes.size() - kPatchHeader) / 2 ||
+        cells * 2 * layers.count() != bytes.size() - kPatchHeader)
+        return std::nullopt;
+    CellPatch patch;
+    patch.m_width = static_cast<std::int32_t>(width);
+    patch.m_height = static_cast<std::int32_t>(height);
+    patch.m_layers = layers;
+    std::size_t at = kPatchHeader;
+    for (const Layer layer : kAllLayers) {
+        if (!layers.test(layerIndex(layer)))
+            continue;
+        std::vector<std::uint16_t>& values = patch.m_values[layerIndex(layer)];
+        values.reserve(static_cast<std::size_t>(cells));
+        for (std::uint64_t i = 0; i < cells; ++i, at += 2) {
+            const auto value = static_cast<std::uint16_t>(takeNumber(bytes, at, 2));
+            if (bytesPerCell(layer) == 1 && value > 0xFF)
+                return std::nullopt;
+            values.push_back(value);
+        }
+    }
+    return patch;
+}
+
 bool clearCells(LocationGrid& grid, CellRect rect, LayerSet layers) {
     if (!fits(grid, rect.width, rect.height))
         return false;

@@ -9,7 +9,9 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace model {
@@ -50,6 +52,13 @@ public:
 
     // One tab-separated table of codes per layer, each headed by its name.
     std::string toText() const;
+
+    // TEMPORARY (clipboard branch): a minimal stand-in for the patch's byte
+    // form until the shared one lands; the two signatures are the agreed ones.
+    // The bytes of the patch, and a patch read back from them: nothing for
+    // bytes that are not exactly such a form.
+    std::string toBytes() const;
+    static std::optional<CellPatch> fromBytes(std::string_view bytes);
 
 private:
     std::int32_t m_width = 0;
