@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTest>
 #include <QUndoStack>
 
