@@ -305,7 +305,7 @@ private:
         QPointF mouse;
     };
     void toolPress(short button, short shift, QPointF at);
-    void toolMove(short shift, QPointF at);
+    void toolMove(short buttons, short shift, QPointF at);
     void toolRelease(short button, short shift, QPointF at);
     void endStroke();
     void scrollTowardMouse();

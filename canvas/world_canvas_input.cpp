@@ -198,7 +198,7 @@ void WorldCanvas::surfaceMouseMove(short button, short shift, float x, float y) 
         return;
     emit MouseMove(button, shift, x, y);
     if (m_tool) {
-        toolMove(shift, QPointF(x, y));
+        toolMove(button, shift, QPointF(x, y));
         return;
     }
     if (button != 1) {

@@ -128,17 +128,31 @@ canvas::ToolInput WorldCanvas::toolInput(QPointF at) const {
 
 void WorldCanvas::toolPress(short button, short shift, QPointF at) {
     const Qt::MouseButton pressed = strokeButton(button);
-    if (m_stroke || pressed == Qt::NoButton)
-        return; // one stroke at a time, of the left or the right button
+    if (pressed == Qt::NoButton)
+        return; // strokes of the left or the right button
+    if (m_stroke) {
+        if (pressed != m_stroke->button)
+            return; // one stroke at a time
+        // Pressed again without a release: a window that came up during the
+        // stroke took it. That stroke is over.
+        endStroke();
+        m_tool->interrupt();
+    }
     m_stroke = Stroke{pressed, modifiersOf(shift), QPoint(), QPoint(), at};
     const canvas::ToolInput input = toolInput(at);
     m_stroke->lastCell = input.cell.stroke;
     m_tool->press(input);
 }
 
-void WorldCanvas::toolMove(short shift, QPointF at) {
+void WorldCanvas::toolMove(short buttons, short shift, QPointF at) {
     if (!m_stroke)
         return;
+    if (!(buttons & (m_stroke->button == Qt::LeftButton ? 1 : 2))) {
+        // The button went up where the canvas did not see it.
+        endStroke();
+        m_tool->interrupt();
+        return;
+    }
     m_stroke->mouse = at;
     m_stroke->modifiers = modifiersOf(shift);
     const bool outside = !m_surface->rect().contains(at.toPoint());

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStatusBar>
 
 using model::Layer;
@@ -208,4 +209,29 @@ TEST(Brush, WithoutALocationItSaysSo) {
     e.click(QPoint(1, 1));
     EXPECT_TRUE(e.window.statusBar()->currentMessage().contains("локация не загружена"))
         << e.window.statusBar()->currentMessage().toStdString();
+}
+
+TEST(Brush, AStrokeWhoseReleaseWentElsewhereEndsAtTheNextMoveOrPress) {
+    Brush e;
+    e.paintTarget(1);
+    e.press(QPoint(1, 1));
+    e.moveTo(QPoint(2, 1));
+    // The button goes up over another window: the map sees a move without it.
+    QMouseEvent bare(QEvent::MouseMove, ToolEditor::pixel(QPoint(4, 1)),
+                     e.surface()->mapToGlobal(ToolEditor::pixel(QPoint(4, 1))), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(e.surface(), &bare);
+    EXPECT_FALSE(e.canvas.strokeActive());
+    EXPECT_EQ(e.steps().count(), 1) << "what was painted is one step";
+    EXPECT_EQ(e.value(model::Layer::Blocks, 3, 1), 0) << "nothing after the button went up";
+    EXPECT_EQ(e.value(model::Layer::Blocks, 2, 1), 1);
+    QTest::mouseRelease(e.surface(), Qt::LeftButton, Qt::NoModifier, ToolEditor::pixel({4, 1}));
+
+    // A second press without a release between: the first stroke is over.
+    e.press(QPoint(5, 4));
+    e.press(QPoint(6, 4));
+    e.release(QPoint(6, 4));
+    EXPECT_EQ(e.steps().count(), 3);
+    EXPECT_EQ(e.value(model::Layer::Blocks, 5, 4), 1);
+    EXPECT_EQ(e.value(model::Layer::Blocks, 6, 4), 1);
 }
