@@ -76,7 +76,7 @@ void frmMain::createTools() {
     tbTools->setObjectName("tbTools");
     tbTools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tbTools->setIconSize(QSize(16, 16));
-    tbTools->setFloatable(false);
+    tbTools->setMovable(false); // the client area keeps its width and its place
     addToolBar(Qt::TopToolBarArea, tbTools);
 
     auto* group = new QActionGroup(this);
