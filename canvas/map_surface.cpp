@@ -39,6 +39,7 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 }
 
 void MapSurface::paintEvent(QPaintEvent*) {
+    m_canvas.drawPendingPicture();
     QPainter painter(this);
     const QImage& picture = m_canvas.picMap();
     if (picture.isNull()) {
@@ -53,6 +54,7 @@ void MapSurface::paintEvent(QPaintEvent*) {
     if (picture.height() < height())
         painter.fillRect(0, picture.height(), width(), height() - picture.height(),
                          QColor(0x40, 0x40, 0x40));
+    m_canvas.paintOverlays(painter);
 }
 
 void MapSurface::keyPressEvent(QKeyEvent* event) {

@@ -62,6 +62,20 @@ WorldCanvas::WorldCanvas(document::LocationDocument& document, QWidget* parent)
     m_surface = new canvas::MapSurface(*this);
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, [this] { DrawMap(); });
+    m_scrollTimer.setInterval(50);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &WorldCanvas::scrollTowardMouse);
+    // Edits show at the next painting, however many come before it; a stroke
+    // still open announces its cells as it goes.
+    connect(&document, &document::LocationDocument::cellsChanged, this,
+            [this] { requestRedraw(); });
+    connect(&document, &document::LocationDocument::selectionChanged, m_surface,
+            qOverload<>(&QWidget::update));
+    connect(&document, &document::LocationDocument::locationReplaced, this, [this] {
+        if (m_stroke && m_tool) {
+            endStroke();
+            m_tool->interrupt();
+        }
+    });
     // Created with every size at 0, then given the persisted defaults.
     m_view.CellWidth = m_view.CellHeight = 0;
     m_view.CanvasCellCountX = m_view.CanvasCellCountY = 0;
@@ -279,7 +293,13 @@ void WorldCanvas::ResizeCanvas() {
 }
 
 void WorldCanvas::DrawMap() {
+    m_redrawPending = false;
     m_renderer.DrawMap(m_picMap, m_grid, m_catalogues, m_view);
+    m_surface->update();
+}
+
+void WorldCanvas::requestRedraw() {
+    m_redrawPending = true;
     m_surface->update();
 }
 

@@ -8,6 +8,7 @@
 // rest of the program uses for them; those of the location's data forward to
 // the document.
 
+#include "canvas/canvas_tool.h"
 #include "canvas/canvas_view.h"
 #include "canvas/map_renderer.h"
 #include "canvas/property_bag.h"
@@ -226,6 +227,23 @@ public:
     // The world cells in view: the view's origin and its cell counts.
     QRect viewCells() const;
 
+    // The tool the mouse works with (not owned); none gives the canvas's own
+    // handling: a click moves the cursor, a left drag scrolls the world. A
+    // stroke under way when the tool changes is interrupted.
+    void setTool(canvas::CanvasTool* tool);
+    canvas::CanvasTool* tool() const { return m_tool; }
+    // Whether a tool's stroke is under way (a button held).
+    bool strokeActive() const { return m_stroke.has_value(); }
+    // Puts the cursor on world cell `cell`: on its place in the view when the
+    // view shows it, else the view scrolls as showWorldCell does.
+    // CursorChangePosition follows.
+    void placeCursorAt(QPoint cell);
+    // The view as an overlay sees it.
+    canvas::OverlayView overlayView() const;
+    // The picture is drawn again before the surface is next painted: many
+    // requests before then cost one drawing.
+    void requestRedraw();
+
     // Reads the current cell's values again (after its cell changed under it).
     void reloadCurrentCell() {
         if (hasLocation())
@@ -259,6 +277,8 @@ private:
     // inside the new world, and the cursor cell's values are read.
     void followNewGrid();
     void moveView(std::int64_t dx, std::int64_t dy);
+    // Puts the cursor on a cell of the view, as a click does.
+    void putCursorOnViewCell(std::int64_t column, std::int64_t row);
 
     // Input from the map surface.
     void surfaceKeyDown(int key);
@@ -270,6 +290,28 @@ private:
     // With Ctrl, a notch zooms one level instead, around the mouse.
     void surfaceWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPointF at);
     void surfaceMouseLeft();
+    // Draws the picture when a redraw was requested.
+    void drawPendingPicture();
+    // Paints the selection's frame and the tool's overlay over the picture.
+    void paintOverlays(QPainter& painter);
+
+    // A tool's stroke: the button that began it, the cells the view scrolled
+    // by since the press, the last cell reported and the mouse's last place.
+    struct Stroke {
+        Qt::MouseButton button = Qt::LeftButton;
+        Qt::KeyboardModifiers modifiers;
+        QPoint scrolled;
+        QPoint lastCell;
+        QPointF mouse;
+    };
+    void toolPress(short button, short shift, QPointF at);
+    void toolMove(short buttons, short shift, QPointF at);
+    void toolRelease(short button, short shift, QPointF at);
+    void endStroke();
+    void scrollTowardMouse();
+    // The tool's view of the cell under surface pixel `at`, kept to the cells
+    // in view.
+    canvas::ToolInput toolInput(QPointF at) const;
 
     // The document and, for a canvas with a document of its own, its owner.
     std::unique_ptr<document::LocationDocument> m_ownDocument;
@@ -302,4 +344,9 @@ private:
     QPoint m_wheelRest;
     int m_zoomRest = 0;
     std::optional<QPoint> m_mouseCell;
+    canvas::CanvasTool* m_tool = nullptr;
+    std::optional<Stroke> m_stroke;
+    // Scrolls the view toward the mouse while a stroke's mouse is outside.
+    QTimer m_scrollTimer;
+    bool m_redrawPending = false;
 };

@@ -8,6 +8,21 @@
 #include <cmath>
 #include <QKeyEvent>
 
+namespace {
+
+// The view cell under a surface position, as the floor of pixels / size.
+std::int64_t cellUnder(float pixels, std::int32_t cellSize) {
+    if (cellSize == 0)
+        return 0;
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(pixels) / cellSize));
+}
+
+std::int32_t clampToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
 void WorldCanvas::UpdateCursor() {
     if (!hasLocation())
         return;
@@ -34,6 +49,11 @@ void WorldCanvas::followNewGrid() {
 }
 
 void WorldCanvas::moveView(std::int64_t dx, std::int64_t dy) {
+    // A stroke's cells keep counting from where the view stood at its press.
+    if (m_stroke)
+        m_stroke->scrolled +=
+            QPoint(clampToInt32(m_stroke->scrolled.x() + dx) - m_stroke->scrolled.x(),
+                   clampToInt32(m_stroke->scrolled.y() + dy) - m_stroke->scrolled.y());
     // Wrapped at once, so that no step, however long, leaves the world.
     m_view.CurrentPositionX = canvas::wrapIntoWorld(
         static_cast<std::int64_t>(m_view.CurrentPositionX) + dx, m_grid.MapWidth());
@@ -64,30 +84,26 @@ void WorldCanvas::surfaceKeyDown(int key) {
     }
 }
 
-namespace {
-
-// The view cell under a surface position, as the floor of pixels / size.
-std::int64_t cellUnder(float pixels, std::int32_t cellSize) {
-    if (cellSize == 0)
-        return 0;
-    return static_cast<std::int64_t>(std::floor(static_cast<double>(pixels) / cellSize));
-}
-
-std::int32_t clampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
-} // namespace
-
 void WorldCanvas::surfaceMouseDown(short button, short shift, float x, float y) {
-    if (!hasLocation())
+    if (!hasLocation()) {
+        if (m_tool && !m_stroke)
+            m_tool->pressedWithoutLocation();
         return;
+    }
     emit MouseDown(button, shift, x, y);
+    if (m_tool) {
+        toolPress(button, shift, QPointF(x, y));
+        return;
+    }
     if (button != 1)
         return;
     const QSize cell = cellPixels();
-    m_view.cursorPixelX = clampToInt32(cellUnder(x, cell.width()) * m_view.CellWidth);
-    m_view.cursorPixelY = clampToInt32(cellUnder(y, cell.height()) * m_view.CellHeight);
+    putCursorOnViewCell(cellUnder(x, cell.width()), cellUnder(y, cell.height()));
+}
+
+void WorldCanvas::putCursorOnViewCell(std::int64_t column, std::int64_t row) {
+    m_view.cursorPixelX = clampToInt32(column * m_view.CellWidth);
+    m_view.cursorPixelY = clampToInt32(row * m_view.CellHeight);
     UpdateCursor();
     emit CursorChangePosition();
 }
@@ -181,6 +197,10 @@ void WorldCanvas::surfaceMouseMove(short button, short shift, float x, float y) 
     if (!hasLocation())
         return;
     emit MouseMove(button, shift, x, y);
+    if (m_tool) {
+        toolMove(button, shift, QPointF(x, y));
+        return;
+    }
     if (button != 1) {
         m_view.MoveDirectionX = m_view.MoveDirectionY = -1;
         return;
@@ -202,6 +222,10 @@ void WorldCanvas::surfaceMouseUp(short button, short shift, float x, float y, bo
     if (!hasLocation())
         return;
     emit MouseUp(button, shift, x, y);
+    if (m_tool) {
+        toolRelease(button, shift, QPointF(x, y));
+        return;
+    }
     m_view.MoveDirectionX = m_view.MoveDirectionY = -1;
     if (m_drawOnlyMove)
         Refresh();

@@ -7,6 +7,7 @@
 #include "dialogs/mdl_cdlg.h"
 #include "editor/map_folder.h"
 #include "editor/preview_box.h"
+#include "editor/tools/tool_box.h"
 #include "managers/current_location.h"
 #include "managers/frm_actions_manager.h"
 #include "managers/frm_manager_location.h"
@@ -50,6 +51,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createRegionMenu();
     createViewMenu();
     createOverview();
+    createTools();
     connectCommands();
     // The window sees every typed character before the focused control does.
     qApp->installEventFilter(this);
@@ -60,6 +62,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 frmMain::~frmMain() {
     qApp->removeEventFilter(this);
+    WorldCanvas1->setTool(nullptr); // the tools go before the canvas
 }
 
 void frmMain::Form_Load() {

@@ -6,6 +6,7 @@
 #include "canvas/frm_full_screen.h"
 #include "document/edit_history.h"
 #include "document/location_document.h"
+#include "editor/entry_placement.h"
 #include "editor/palette_file.h"
 
 #include <QMainWindow>
@@ -25,7 +26,13 @@ class LocationOverview;
 class OverviewWidget;
 } // namespace canvas
 
+namespace editor::tools {
+class ToolBox;
+}
+
 class QAction;
+class QComboBox;
+class QToolBar;
 class QDockWidget;
 class QCheckBox;
 class QGroupBox;
@@ -71,6 +78,8 @@ public:
     void cmdDoorManager_Click();
     // The place command: puts the chosen palette entry into the cursor cell.
     void placeSelectedEntry();
+    // The palette entry chosen now; none while no entry is chosen.
+    std::optional<editor::PaletteChoice> chosenEntry() const;
 
     const std::string& EditorResourcesFolder() const { return m_editorResourcesFolder; }
     document::EditHistory& history() { return *m_history; }
@@ -150,6 +159,14 @@ public:
     canvas::OverviewWidget* wndOverview = nullptr;
     // The status bar's text: the cell under the mouse and its values.
     QLabel* lblMouseCell = nullptr;
+    // "Инструменты": the tools of the mouse on the map and what they paint.
+    QToolBar* tbTools = nullptr;
+    QAction* actCursorTool = nullptr;
+    QAction* actBrushTool = nullptr;
+    QAction* actRectangleTool = nullptr;
+    QAction* actFillTool = nullptr;
+    QAction* actSelectionTool = nullptr;
+    QComboBox* cboPaintTarget = nullptr;
 
     // "Перейти к клетке...": asks for a cell and shows it under the cursor.
     void mnuGoToCell_Click();
@@ -186,6 +203,7 @@ private:
     bool lineEditKeepsKey(QObject* watched, const QKeyEvent& key) const;
     void zoomAroundCursor(int steps);
     void createOverview();
+    void createTools();
     void rebuildOverview();
     void showViewInOverview();
     QString cellDescription(QPoint cell) const;
@@ -243,4 +261,5 @@ private:
     QSize m_grown;
     QString m_baseTitle; // the title without the unsaved-edits mark
     bool m_settingTitle = false;
+    std::unique_ptr<editor::tools::ToolBox> m_tools;
 };

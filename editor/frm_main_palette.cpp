@@ -4,7 +4,7 @@
 #include "canvas/message_box.h"
 #include "canvas/picture_file.h"
 #include "canvas/world_canvas.h"
-#include "canvas/world_wrap.h"
+#include "editor/entry_placement.h"
 #include "editor/frm_main.h"
 #include "editor/preview_box.h"
 #include "model/location_config.h"
@@ -109,35 +109,25 @@ void frmMain::ShowPreview(const std::string& path) {
                                            (box.height() - drawHeight) / 2, drawWidth, drawHeight));
 }
 
-void frmMain::placeSelectedEntry() {
+std::optional<editor::PaletteChoice> frmMain::chosenEntry() const {
     const auto level = model::parseWholeNumber(lblLevel->text().toStdString());
     const auto code = model::parseWholeNumber(lblCode->text().toStdString());
-    if (!level || !code || !WorldCanvas1->hasLocation())
-        return;
+    if (!level || !code)
+        return std::nullopt;
     const QListWidgetItem* chosen = lstObjects->currentItem();
-    const document::EditStep step(*m_document,
-                                  "Размещение «" + (chosen ? chosen->text() : QString()) + "»");
-    if (*level == 0) {
-        if (*code < 0 || *code > 255) {
-            ui::showMessage(this, {ui::MessageIcon::Warning, cp1251::fromUtf8("Плохой код"),
-                                   cp1251::fromUtf8("Код земли " + std::to_string(*code) +
-                                                    " не помещается в клетку: коды земли "
-                                                    "бывают только от 0 до 255.")});
-            return;
-        }
-        WorldCanvas1->setCurrentEarth(static_cast<std::uint8_t>(*code));
-    } else if (*level == 1) {
-        WorldCanvas1->setCurrentObject(*code + 1);
-        const std::int32_t width = WorldCanvas1->MapWidth();
-        const std::int32_t height = WorldCanvas1->MapHeight();
-        for (const auto& [row, column] : editor::footprintCells(m_selectedBlockPattern)) {
-            // Wrapped whole, so that a footprint wider than the world stays in it.
-            const std::int32_t x =
-                canvas::wrapIntoWorld(std::int64_t{WorldCanvas1->WorldCursorX()} + column, width);
-            const std::int32_t y =
-                canvas::wrapIntoWorld(std::int64_t{WorldCanvas1->WorldCursorY()} + row, height);
-            WorldCanvas1->ChangeBloks(y, x, 1);
-        }
+    return editor::PaletteChoice{*level, *code, m_selectedBlockPattern,
+                                 chosen ? chosen->text() : QString()};
+}
+
+void frmMain::placeSelectedEntry() {
+    const std::optional<editor::PaletteChoice> entry = chosenEntry();
+    if (!entry || !WorldCanvas1->hasLocation())
+        return;
+    const document::EditStep step(*m_document, "Размещение «" + entry->name + "»");
+    if (editor::placeEntry(m_document->grid(), *entry, WorldCanvas1->WorldCursorX(),
+                           WorldCanvas1->WorldCursorY()) == editor::PlaceOutcome::BadGroundCode) {
+        ui::showMessage(this, editor::badGroundCodeMessage(entry->code));
+        return;
     }
     WorldCanvas1->Refresh();
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """The editor seen from outside: starts the real mapeditor on a private virtual
 X display (Xvfb, no window manager) and checks what the window system receives
-from it: window titles, and the full-screen view's place, picture and keyboard
-focus.
+from it: window titles, the full-screen view's place, picture and keyboard
+focus, and what painting with the mouse saves.
 
     outside_check.py EDITOR DATA_FOLDER
 
@@ -231,7 +231,7 @@ class Editor:
 
     def __init__(self, desktop, binary, data, workdir, *args, prepare=None):
         self.desktop = desktop
-        root = tempfile.mkdtemp(dir=workdir, prefix="app-")
+        self.folder = root = tempfile.mkdtemp(dir=workdir, prefix="app-")
         shutil.copytree(data, root, dirs_exist_ok=True)
         if prepare:
             prepare(root)
@@ -276,27 +276,35 @@ class Editor:
         _, _, width, height = self.desktop.rectangle(win)
         if width != CLIENT_WIDTH or not 0 < height - CLIENT_HEIGHT < 100:
             raise CheckFailed(f"main window is {width} x {height}, expected {CLIENT_WIDTH} x "
-                              f"({CLIENT_HEIGHT} + a menu bar and a status bar)")
+                              f"({CLIENT_HEIGHT} + a menu bar, a tool bar and a status bar)")
         menu_bar = wait_until(lambda: self.menu_bar_height(win), EVENT_TIMEOUT)
         if menu_bar is None:
             raise CheckFailed("the map surface was not found in the main window")
         return win, menu_bar
 
     def menu_bar_height(self, win):
-        """Where the client area starts below the menu bar (the window also has
-        a status bar below it): found as the first row of the map surface. Rows
-        of the frame around the surface are one plain colour (or two, where a
-        frame line ends); the surface's rows show textured cells or all of its
-        dark background."""
+        """Where the client area starts below the menu bar and the tool bar (the
+        window also has a status bar below it): found as the first row of the
+        map surface. Rows of the frame around the surface are one plain colour
+        (or two, where a frame line ends); the surface's rows show textured
+        cells or all of its dark background. The search goes up from the
+        lowest row the surface's first row can be on (below a status bar of no
+        height), so the tool bar's captions above are never taken for it."""
         x0, y0, _, height = self.desktop.rectangle(win)
         pixels = self.desktop.screen_pixels()
         xs = range(x0 + MAP_SURFACE[0] + 40, x0 + MAP_SURFACE[0] + 10 * CELL - 10, 5)
-        for y in range(y0, y0 + height - CLIENT_HEIGHT + MAP_SURFACE[1] + 1):
+
+        def surface_row(y):
             row = {self.desktop.pixel(pixels, x, y) for x in xs}
-            if row == {BACKGROUND_GREY} or len(row) > 3:
-                menu_bar = y - y0 - MAP_SURFACE[1]
-                return menu_bar if menu_bar > 0 else None
-        return None
+            return row == {BACKGROUND_GREY} or len(row) > 3
+
+        y = y0 + height - CLIENT_HEIGHT + MAP_SURFACE[1]
+        if not surface_row(y):
+            return None
+        while y > y0 and surface_row(y - 1):
+            y -= 1
+        menu_bar = y - y0 - MAP_SURFACE[1]
+        return menu_bar if menu_bar > 0 else None
 
     def last_output(self):
         """A sanitizer's verdict if the output has one, else its last lines."""
@@ -481,6 +489,76 @@ def check_resize_grows_the_map(ctx):
                               "canvas shows no map cells")
 
 
+def drag(desktop, win, menu_bar, cells):
+    """Presses the left button on the first view cell of `cells`, moves to each
+    further one in one jump and releases on the last."""
+    x, y, _, _ = desktop.rectangle(win)
+
+    def place(cell):
+        return [x + MAP_SURFACE[0] + cell[0] * CELL + 9, y + menu_bar + MAP_SURFACE[1] +
+                cell[1] * CELL + 11]
+
+    desktop.xdotool("mousemove", *place(cells[0]), "mousedown", 1)
+    for cell in cells[1:]:
+        desktop.xdotool("mousemove", *place(cell))
+        time.sleep(0.05)  # each its own report of the mouse
+    desktop.xdotool("mouseup", 1)
+
+
+def location_bytes(folder, width):
+    """The grid file of location "main" of map Default, and its record length."""
+    with open(os.path.join(folder, "Maps", "Default", "main.map"), "rb") as grid:
+        return grid.read(), 8 * width
+
+
+def check_brush_and_rectangle_paint_ground(ctx):
+    """A brush stroke whose mouse reports lie far apart and a rectangle drag
+    paint the chosen ground tile; the saved grid differs from the original in
+    exactly those cells' ground bytes."""
+    desktop = ctx.desktop
+    with ctx.editor("--map", "Default") as editor:
+        win, menu_bar = editor.main_window()
+        desktop.give_focus(win)
+        click(desktop, win, menu_bar, 40, 32)  # "Группы объектов": line 0, "Земля" (level 0)
+        click(desktop, win, menu_bar, 40, 192)  # "Объекты": line 0 ...
+        desktop.xdotool("key", "Down", "Down")  # ... then line 2: OBJ-2, ground code 2
+        desktop.xdotool("key", "ctrl+2")  # "Кисть"
+        drag(desktop, win, menu_bar, [(1, 1), (6, 1), (6, 3)])
+        desktop.xdotool("key", "ctrl+3")  # "Прямоугольник"
+        drag(desktop, win, menu_bar, [(4, 7), (3, 6), (2, 5)])
+        if len(editor.windows()) != 1:
+            raise CheckFailed("a window opened while painting")
+        click(desktop, win, menu_bar, 300, 432)  # "Сохранить изменения"
+        box = editor.wait_window(besides=[win])
+        desktop.give_focus(box)
+        desktop.xdotool("key", "Return")
+        wait_until(lambda: not desktop.is_mapped(box), EVENT_TIMEOUT)
+        saved, record = location_bytes(editor.folder, 120)
+        original, _ = location_bytes(ctx.data, 120)
+
+    brushed = {(x, 1) for x in range(1, 7)} | {(6, 2), (6, 3)}
+    rectangle = {(x, y) for x in range(2, 5) for y in range(5, 8)}
+    expected = bytearray(original)
+    for x, y in brushed | rectangle:
+        expected[y * record + x] = 2  # Earths: the first W bytes of a record
+    # A press puts the cursor on its cell, and the inspector's "путь закрыт"
+    # box follows the cell: turned on, it writes 1 over the other non-zero
+    # Blocks values (the footprints' "1"), as every click on the map does.
+    blocks = 6 * record // 8
+    checked = False  # the cursor starts on cell (0, 0), open
+    for x, y in [(1, 1), (4, 7)]:
+        value = expected[y * record + blocks + x]
+        if (value != 0) != checked:
+            checked = value != 0
+            if checked:
+                expected[y * record + blocks + x] = 1
+    if saved != bytes(expected):
+        wrong = [(i % record, i // record) for i in range(min(len(saved), len(expected)))
+                 if saved[i] != expected[i]]
+        raise CheckFailed(f"the saved grid differs from the expected one at {len(wrong)} "
+                          f"bytes (record offset, row): {wrong[:8]}")
+
+
 CHECKS = [
     check_title_at_start,
     check_title_with_map,
@@ -490,6 +568,7 @@ CHECKS = [
     full_screen_check((0, 0)),
     full_screen_check((400, 300)),
     check_resize_grows_the_map,
+    check_brush_and_rectangle_paint_ground,
 ]
 
 
