@@ -60,7 +60,7 @@ void EditHistory::end() {
     if (m_open) {
         Step* step = m_open;
         m_open = nullptr;
-        step->record.shrink();
+        step->record.finish();
         push(step);
     }
 }
@@ -101,7 +101,7 @@ void EditHistory::finishChange(Step& step) {
         delete &step;
         return;
     }
-    step.record.shrink();
+    step.record.finish();
     push(&step);
 }
 

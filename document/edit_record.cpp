@@ -1,8 +1,10 @@
 #include "document/edit_record.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 namespace document {
 namespace {
@@ -89,6 +91,12 @@ void EditRecord::addSpan(model::Layer layer, std::int32_t y, std::int32_t x, std
     unsigned char* flips = m_bytes.data() + at;
     for (std::size_t i = 0; i < bytes; ++i)
         flips[i] = before[i] ^ after[i];
+    cutRuns(layer, y, x, length, at);
+}
+
+void EditRecord::cutRuns(model::Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                         std::size_t at) {
+    const int cell = model::bytesPerCell(layer);
     const auto changed = [&](std::int32_t i) {
         const unsigned char* c = m_bytes.data() + at + static_cast<std::size_t>(i) * cell;
         return cell == 2 ? (c[0] | c[1]) != 0 : c[0] != 0;
@@ -132,6 +140,29 @@ std::size_t EditRecord::addSegment(model::Layer layer, std::int32_t y, std::int3
     return writeAt;
 }
 
+void EditRecord::flipInto(const Run& run, std::int32_t x0, unsigned char* cells) const {
+    const int cell = model::bytesPerCell(static_cast<model::Layer>(run.layer));
+    const std::size_t bytes = static_cast<std::size_t>(run.length) * cell;
+    unsigned char* target = cells + static_cast<std::size_t>(run.x - x0) * cell;
+    if (run.uniform) {
+        unsigned char flips[2];
+        storeRaw(run.pattern, cell, flips);
+        if (cell == 1) {
+            for (std::size_t i = 0; i < bytes; ++i)
+                target[i] ^= flips[0];
+        } else {
+            for (std::size_t i = 0; i < bytes; i += 2) {
+                target[i] ^= flips[0];
+                target[i + 1] ^= flips[1];
+            }
+        }
+    } else {
+        const unsigned char* flips = m_bytes.data() + run.offset;
+        for (std::size_t i = 0; i < bytes; ++i)
+            target[i] ^= flips[i];
+    }
+}
+
 void EditRecord::apply(model::LocationGrid& grid) const {
     std::vector<unsigned char> values;
     for (auto run = m_runs.rbegin(); run != m_runs.rend(); ++run) {
@@ -144,22 +175,71 @@ void EditRecord::apply(model::LocationGrid& grid) const {
                                     model::layerName(layer) + " layer");
         const unsigned char* now =
             grid.rowData(layer, run->y) + static_cast<std::size_t>(run->x) * cell;
-        values.resize(bytes);
-        if (run->uniform) {
-            unsigned char flips[2];
-            storeRaw(run->pattern, cell, flips);
-            for (std::size_t i = 0; i < bytes; ++i)
-                values[i] = now[i] ^ flips[i % cell];
-        } else {
-            const unsigned char* flips = m_bytes.data() + run->offset;
-            for (std::size_t i = 0; i < bytes; ++i)
-                values[i] = now[i] ^ flips[i];
-        }
+        values.assign(now, now + bytes);
+        flipInto(*run, run->x, values.data());
         grid.writeSpan(layer, run->y, run->x, values.data(), run->length);
     }
 }
 
-void EditRecord::shrink() {
+namespace {
+
+auto rowOrder(std::uint8_t layer, std::int32_t y, std::int32_t x) {
+    return std::make_tuple(layer, y, x);
+}
+
+} // namespace
+
+bool EditRecord::needsMerging() const {
+    for (std::size_t i = 1; i < m_runs.size(); ++i) {
+        const Run& a = m_runs[i - 1];
+        const Run& b = m_runs[i];
+        if (rowOrder(a.layer, a.y, a.x + a.length) >= rowOrder(b.layer, b.y, b.x))
+            return true;
+    }
+    return false;
+}
+
+void EditRecord::finish() {
+    if (needsMerging()) {
+        std::vector<Run> runs = std::move(m_runs);
+        std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) {
+            return rowOrder(a.layer, a.y, a.x) < rowOrder(b.layer, b.y, b.x);
+        });
+        EditRecord merged;
+        merged.m_bytes.reserve(m_bytes.size());
+        for (std::size_t first = 0; first < runs.size();) {
+            // The runs from `first` to `last` overlap or touch one another.
+            std::size_t last = first;
+            std::int32_t end = runs[first].x + runs[first].length;
+            while (last + 1 < runs.size() && runs[last + 1].layer == runs[first].layer &&
+                   runs[last + 1].y == runs[first].y && runs[last + 1].x <= end) {
+                ++last;
+                end = std::max(end, runs[last].x + runs[last].length);
+            }
+            const Run& run = runs[first];
+            const auto layer = static_cast<model::Layer>(run.layer);
+            const int cell = model::bytesPerCell(layer);
+            if (first == last) {
+                Run moved = run;
+                if (!run.uniform) {
+                    moved.offset = merged.m_bytes.size();
+                    const unsigned char* bytes = m_bytes.data() + run.offset;
+                    merged.m_bytes.insert(merged.m_bytes.end(), bytes,
+                                          bytes + static_cast<std::size_t>(run.length) * cell);
+                }
+                merged.m_runs.push_back(moved);
+                ++first;
+                continue;
+            }
+            const std::size_t at = merged.m_bytes.size();
+            merged.m_bytes.resize(at + static_cast<std::size_t>(end - run.x) * cell);
+            for (std::size_t i = first; i <= last; ++i)
+                flipInto(runs[i], run.x, merged.m_bytes.data() + at);
+            merged.cutRuns(layer, run.y, run.x, end - run.x, at);
+            first = last + 1;
+        }
+        *this = std::move(merged);
+    }
     m_runs.shrink_to_fit();
     m_bytes.shrink_to_fit();
 }

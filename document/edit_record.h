@@ -30,8 +30,10 @@ public:
     // run, through span writes.
     void apply(model::LocationGrid& grid) const;
 
-    // Gives back the spare room of a record that is complete.
-    void shrink();
+    // Closes a complete record: puts its runs in row order, merges runs that
+    // overlap or touch (a stroke's cells, a cell written twice) and gives back
+    // the spare room.
+    void finish();
     // Heap bytes the record holds.
     std::size_t heapBytes() const;
 
@@ -46,11 +48,18 @@ private:
         std::size_t offset = 0;    // the run's XOR bytes in m_bytes unless uniform
     };
 
+    // Cuts the XORs of `length` cells of row y from column x, placed at the
+    // end of m_bytes from `at` on, into runs of changed cells.
+    void cutRuns(model::Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                 std::size_t at);
     // Adds the cells [from, to) of a span whose XOR bytes start at m_bytes[at];
     // returns where the next run's bytes go.
     std::size_t addSegment(model::Layer layer, std::int32_t y, std::int32_t x, std::size_t at,
                            std::int32_t from, std::int32_t to, std::size_t writeAt);
     void giveBytes(Run& run);
+    // XORs the run's flips into `cells`, which hold the cells from column x0.
+    void flipInto(const Run& run, std::int32_t x0, unsigned char* cells) const;
+    bool needsMerging() const;
 
     std::vector<Run> m_runs;
     std::vector<unsigned char> m_bytes;

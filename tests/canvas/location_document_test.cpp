@@ -307,6 +307,29 @@ TEST(EditHistory, RecordsKeepOnlyTheChangedCellsAndUniformRunsTakeNoBytesPerCell
     EXPECT_LT(history.recordBytes() - fill - paste, 256u);
 }
 
+TEST(EditHistory, AStrokeOfSingleCellsIsKeptAsRunsOfItsRows) {
+    LargerDocument d(400, 300, 5);
+    model::LocationGrid& grid = d.doc.grid();
+    // Varied ground under half of the stroke: the XORs differ from cell to cell there.
+    for (int x = 0; x < 200; ++x)
+        grid.setCellValue(Layer::Earths, x, 11, x % 7);
+    d.doc.history().stack().clear();
+    const auto before = snapshot(grid);
+    {
+        const document::EditStep stroke(d.doc, "Кисть");
+        for (int dab = 0; dab < 300; ++dab) // dabs of 3 x 3 along a row: three rows of 302 cells
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    grid.setCellValue(Layer::Earths, 50 + dab + dx, 10 + dy, 9);
+    }
+    const std::size_t bytes = d.doc.history().recordBytes();
+    EXPECT_LT(bytes, 303u + 256) << "a byte a cell for the row over varied ground, none for the "
+                                    "other two, and a little for each of the three rows";
+    EXPECT_GE(bytes, 303u);
+    d.doc.history().stack().undo();
+    EXPECT_EQ(snapshot(grid), before);
+}
+
 TEST(EditHistory, ACancelledFillLeavesTheCellsAndTheHistoryAsTheyWere) {
     LargerDocument d(900, 700, 3);
     model::LocationGrid& grid = d.doc.grid();
