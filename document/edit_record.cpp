@@ -127,10 +127,13 @@ std::size_t EditRecord::addSegment(model::Layer layer, std::int32_t y, std::int3
     const unsigned char* flips = m_bytes.data() + at + static_cast<std::size_t>(from) * cell;
     // The cells all have one XOR when the bytes repeat with the cell's period.
     const bool uniform = std::memcmp(flips, flips + cell, bytes - cell) == 0;
-    Run run{y,         x + from,
-            to - from, static_cast<std::uint8_t>(layer),
-            uniform,   static_cast<std::uint16_t>(cell == 2 ? flips[0] << 8 | flips[1] : flips[0]),
-            0};
+    Run run;
+    run.y = y;
+    run.x = x + from;
+    run.length = to - from;
+    run.layer = static_cast<std::uint8_t>(layer);
+    run.uniform = uniform;
+    run.pattern = static_cast<std::uint16_t>(cell == 2 ? flips[0] << 8 | flips[1] : flips[0]);
     if (!uniform) {
         run.offset = writeAt;
         std::memmove(m_bytes.data() + writeAt, flips, bytes);
@@ -189,22 +192,26 @@ auto rowOrder(std::uint8_t layer, std::int32_t y, std::int32_t x) {
 
 } // namespace
 
-bool EditRecord::needsMerging() const {
+bool EditRecord::hasTouchingRuns() const {
     for (std::size_t i = 1; i < m_runs.size(); ++i) {
         const Run& a = m_runs[i - 1];
         const Run& b = m_runs[i];
-        if (rowOrder(a.layer, a.y, a.x + a.length) >= rowOrder(b.layer, b.y, b.x))
+        if (a.layer == b.layer && a.y == b.y && b.x <= a.x + a.length)
             return true;
     }
     return false;
 }
 
 void EditRecord::finish() {
-    if (needsMerging()) {
-        std::vector<Run> runs = std::move(m_runs);
-        std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) {
-            return rowOrder(a.layer, a.y, a.x) < rowOrder(b.layer, b.y, b.x);
-        });
+    // The flips of different runs commute, so the runs may go in any order;
+    // their bytes stay where they are.
+    const auto before = [](const Run& a, const Run& b) {
+        return rowOrder(a.layer, a.y, a.x) < rowOrder(b.layer, b.y, b.x);
+    };
+    if (!std::is_sorted(m_runs.begin(), m_runs.end(), before))
+        std::sort(m_runs.begin(), m_runs.end(), before);
+    if (hasTouchingRuns()) {
+        const std::vector<Run> runs = std::move(m_runs);
         EditRecord merged;
         merged.m_bytes.reserve(m_bytes.size());
         for (std::size_t first = 0; first < runs.size();) {
@@ -219,7 +226,7 @@ void EditRecord::finish() {
             const Run& run = runs[first];
             const auto layer = static_cast<model::Layer>(run.layer);
             const int cell = model::bytesPerCell(layer);
-            if (first == last) {
+            if (first == last) { // a run that touches none keeps its bytes as they are
                 Run moved = run;
                 if (!run.uniform) {
                     moved.offset = merged.m_bytes.size();

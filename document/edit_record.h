@@ -59,7 +59,8 @@ private:
     void giveBytes(Run& run);
     // XORs the run's flips into `cells`, which hold the cells from column x0.
     void flipInto(const Run& run, std::int32_t x0, unsigned char* cells) const;
-    bool needsMerging() const;
+    // Whether two runs of one row (in row order) overlap or touch.
+    bool hasTouchingRuns() const;
 
     std::vector<Run> m_runs;
     std::vector<unsigned char> m_bytes;
