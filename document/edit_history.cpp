@@ -60,8 +60,7 @@ void EditHistory::end() {
     if (m_open) {
         Step* step = m_open;
         m_open = nullptr;
-        step->record.finish();
-        push(step);
+        finishChange(*step);
     }
 }
 
@@ -97,11 +96,12 @@ EditHistory::Step& EditHistory::stepFor(model::Layer layer) {
 void EditHistory::finishChange(Step& step) {
     if (&step == m_open)
         return;
+    // Cells written and written back within one step leave nothing to undo.
+    step.record.finish();
     if (step.record.isEmpty()) {
         delete &step;
         return;
     }
-    step.record.finish();
     push(&step);
 }
 

@@ -350,4 +350,17 @@ TEST(EditHistory, ACancelledFillLeavesTheCellsAndTheHistoryAsTheyWere) {
     EXPECT_EQ(changes.count(), 1) << "the cells put back are announced once";
     d.doc.history().stack().undo();
     EXPECT_EQ(grid.cellValue(Layer::Earths, 20, 10), 3) << "the step before the edit undoes";
+
+    // A fill cancelled inside an edit that is then ended puts its cells back
+    // itself: the edit changed nothing and is no step.
+    d.doc.history().stack().redo();
+    asked = 0;
+    {
+        const document::EditStep step(d.doc, "Заливка");
+        ASSERT_TRUE(model::floodFill(grid, Layer::Earths, 100, 100, 8, [&] {
+                        return ++asked < 2;
+                    }).cancelled);
+    }
+    EXPECT_EQ(snapshot(grid), before);
+    EXPECT_EQ(d.doc.history().stack().count(), 1);
 }
