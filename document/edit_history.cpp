@@ -1,24 +1,11 @@
 #include "document/edit_history.h"
 
+#include "document/edit_record.h"
 #include "document/location_document.h"
-
-#include <algorithm>
-#include <memory>
-#include <vector>
 
 namespace document {
 
 namespace {
-
-// One changed cell: any cell of a location that loads, and a value of at most
-// two bytes.
-struct CellChange {
-    std::uint8_t layer;
-    std::int32_t x;
-    std::int32_t y;
-    std::uint16_t before;
-    std::uint16_t after;
-};
 
 // What a step is called in the menu when no edit named it: after its layer.
 QString layerStepText(model::Layer layer) {
@@ -41,29 +28,13 @@ QString layerStepText(model::Layer layer) {
 
 } // namespace
 
-// The changes of one step. Most steps change one cell, which is kept inline;
-// the undo and redo themselves are done by the history when the stack's
-// index moves, so a step is data only.
+// The changes of one step. The undo and redo themselves are done by the
+// history when the stack's index moves, so a step is data only.
 class EditHistory::Step : public QUndoCommand {
 public:
     explicit Step(const QString& text) { setText(text); }
 
-    void add(const CellChange& change) {
-        if (m_count++ == 0) {
-            m_first = change;
-            return;
-        }
-        if (!m_rest)
-            m_rest = std::make_unique<std::vector<CellChange>>();
-        m_rest->push_back(change);
-    }
-    std::uint32_t count() const { return m_count; }
-    const CellChange& at(std::uint32_t i) const { return i == 0 ? m_first : (*m_rest)[i - 1]; }
-
-private:
-    std::uint32_t m_count = 0;
-    CellChange m_first{};
-    std::unique_ptr<std::vector<CellChange>> m_rest; // only for steps of several cells
+    EditRecord record;
 };
 
 EditHistory::EditHistory(LocationDocument& document) : m_document(document) {
@@ -89,7 +60,7 @@ void EditHistory::end() {
     if (m_open) {
         Step* step = m_open;
         m_open = nullptr;
-        push(step);
+        finishChange(*step);
     }
 }
 
@@ -98,12 +69,7 @@ void EditHistory::cancel() {
         return;
     if (m_open) {
         m_restoring = true;
-        model::LocationGrid& grid = m_document.grid();
-        for (std::uint32_t c = m_open->count(); c-- > 0;) {
-            const CellChange& change = m_open->at(c);
-            grid.restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
-                             change.before);
-        }
+        m_open->record.apply(m_document.grid());
         m_restoring = false;
         delete m_open;
         m_open = nullptr;
@@ -112,20 +78,50 @@ void EditHistory::cancel() {
     end();
 }
 
+std::size_t EditHistory::recordBytes() const {
+    std::size_t bytes = m_open ? sizeof(Step) + m_open->record.heapBytes() : 0;
+    for (int i = 0; i < m_stack.count(); ++i)
+        bytes += sizeof(Step) + static_cast<const Step*>(m_stack.command(i))->record.heapBytes();
+    return bytes;
+}
+
+EditHistory::Step& EditHistory::stepFor(model::Layer layer) {
+    if (m_depth == 0)
+        return *new Step(layerStepText(layer));
+    if (!m_open)
+        m_open = new Step(m_openText);
+    return *m_open;
+}
+
+void EditHistory::finishChange(Step& step) {
+    if (&step == m_open)
+        return;
+    // Cells written and written back within one step leave nothing to undo.
+    step.record.finish();
+    if (step.record.isEmpty()) {
+        delete &step;
+        return;
+    }
+    push(&step);
+}
+
 void EditHistory::cellChanged(model::Layer layer, std::int32_t x, std::int32_t y,
                               std::uint16_t before, std::uint16_t after) {
-    if (m_restoring)
+    if (m_restoring || before == after)
         return;
-    const CellChange change{static_cast<std::uint8_t>(layer), x, y, before, after};
-    if (m_depth > 0) {
-        if (!m_open)
-            m_open = new Step(m_openText);
-        m_open->add(change);
-    } else {
-        auto* step = new Step(layerStepText(layer));
-        step->add(change);
-        push(step);
-    }
+    Step& step = stepFor(layer);
+    step.record.addCell(layer, x, y, before, after);
+    finishChange(step);
+}
+
+void EditHistory::spanChanged(model::Layer layer, std::int32_t y, std::int32_t x,
+                              std::int32_t length, const unsigned char* before,
+                              const unsigned char* after) {
+    if (m_restoring || length <= 0)
+        return;
+    Step& step = stepFor(layer);
+    step.record.addSpan(layer, y, x, length, before, after);
+    finishChange(step);
 }
 
 void EditHistory::push(Step* step) {
@@ -153,24 +149,14 @@ void EditHistory::applyIndexChange(int index) {
     m_restoring = true;
     m_document.beginBatch();
     model::LocationGrid& grid = m_document.grid();
+    // A record flips its cells between their two values, so undo and redo
+    // both apply it.
     if (index < m_index) {
-        for (int i = m_index - 1; i >= index; --i) {
-            const auto* step = static_cast<const Step*>(m_stack.command(i));
-            for (std::uint32_t c = step->count(); c-- > 0;) {
-                const CellChange& change = step->at(c);
-                grid.restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
-                                 change.before);
-            }
-        }
+        for (int i = m_index - 1; i >= index; --i)
+            static_cast<const Step*>(m_stack.command(i))->record.apply(grid);
     } else {
-        for (int i = m_index; i < index; ++i) {
-            const auto* step = static_cast<const Step*>(m_stack.command(i));
-            for (std::uint32_t c = 0; c < step->count(); ++c) {
-                const CellChange& change = step->at(c);
-                grid.restoreCell(static_cast<model::Layer>(change.layer), change.x, change.y,
-                                 change.after);
-            }
-        }
+        for (int i = m_index; i < index; ++i)
+            static_cast<const Step*>(m_stack.command(i))->record.apply(grid);
     }
     m_restoring = false;
     m_index = index;

@@ -1,8 +1,9 @@
 #pragma once
-// The undo history of a location document. Every change of a cell reaches it
+// The undo history of a location document. Every change of cells reaches it
 // from the document; changes made between begin() and end() form one step,
-// any other change a step of its own. Undo and redo put the cells back through
-// the grid's own cell write. Loading or building another grid clears it.
+// any other change a step of its own. A step keeps only the cells it changed,
+// as compact runs (see EditRecord); undo and redo put them back through the
+// grid's span writes. Loading or building another grid clears it.
 
 #include "model/location_grid.h"
 
@@ -36,8 +37,13 @@ public:
     bool isModified() const { return !m_stack.isClean(); }
     void markSaved() { m_stack.setClean(); }
 
+    // Heap bytes held by the records of all steps, the open one included.
+    std::size_t recordBytes() const;
+
     void cellChanged(model::Layer layer, std::int32_t x, std::int32_t y, std::uint16_t before,
                      std::uint16_t after) override;
+    void spanChanged(model::Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                     const unsigned char* before, const unsigned char* after) override;
     void gridReplaced() override;
 
 signals:
@@ -48,6 +54,10 @@ private:
     class Step;
     void applyIndexChange(int index);
     void push(Step* step);
+    // The step the next change belongs to: the open one, or a new one of its
+    // own named after the layer (pushed by finishChange).
+    Step& stepFor(model::Layer layer);
+    void finishChange(Step& step);
 
     LocationDocument& m_document;
     QUndoStack m_stack;

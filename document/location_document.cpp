@@ -55,6 +55,15 @@ void LocationDocument::cellChanged(model::Layer layer, std::int32_t x, std::int3
         announce();
 }
 
+void LocationDocument::spanChanged(model::Layer layer, std::int32_t y, std::int32_t x,
+                                   std::int32_t length, const unsigned char* before,
+                                   const unsigned char* after) {
+    m_history->spanChanged(layer, y, x, length, before, after);
+    m_changed |= QRect(x, y, length, 1);
+    if (m_batch == 0)
+        announce();
+}
+
 void LocationDocument::announce() {
     if (m_changed.isEmpty())
         return;

@@ -87,6 +87,8 @@ private:
 
     void cellChanged(model::Layer layer, std::int32_t x, std::int32_t y, std::uint16_t before,
                      std::uint16_t after) override;
+    void spanChanged(model::Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                     const unsigned char* before, const unsigned char* after) override;
     void gridReplaced() override;
     void announce();
 

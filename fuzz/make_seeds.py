@@ -199,6 +199,20 @@ def actions_seeds():
                                   b"[ACTION]\r\nActionType=TELL\r\nType=x\r\nText=\"/n\"\r\n"))
 
 
+def cell_patch_seeds():
+    corpus = Corpus("cell_patch")
+
+    def block(mask, width, height, payload):
+        return (b"CELP\x01" + bytes([mask]) + b"\x00\x00" + width.to_bytes(4, "little") +
+                height.to_bytes(4, "little") + payload)
+
+    corpus.add("all-layers", block(0x3F, 3, 2, bytes(range(48))))
+    corpus.add("ground", block(0x02, 4, 4, bytes(range(16))))
+    corpus.add("objects", block(0x04, 2, 1, b"\x01\x2c\xff\xff"))
+    corpus.add("empty", block(0x00, 0, 0, b""))
+    corpus.add("huge-claim", block(0x3F, 0x7FFFFFFF, 0x7FFFFFFF, b"\x07" * 8))
+
+
 if __name__ == "__main__":
     ini_seeds()
     location_seeds()
@@ -207,3 +221,4 @@ if __name__ == "__main__":
     paths_seeds()
     palette_seeds()
     actions_seeds()
+    cell_patch_seeds()

@@ -53,22 +53,28 @@ public:
     // One tab-separated table of codes per layer, each headed by its name.
     std::string toText() const;
 
-    // TEMPORARY (clipboard branch): a minimal stand-in for the patch's byte
-    // form until the shared one lands; the two signatures are the agreed ones.
-    // The bytes of the patch, and a patch read back from them: nothing for
-    // bytes that are not exactly such a form.
+    // The patch as bytes to hand to another process: a little header (a
+    // mark, a version, the layers, the width and the height) and then each
+    // layer's stored bytes, row after row, in the order of kAllLayers.
     std::string toBytes() const;
+    // A patch read back from such bytes; none when they are not exactly one
+    // well-formed patch (checked throughout: the bytes may come from anywhere).
     static std::optional<CellPatch> fromBytes(std::string_view bytes);
 
 private:
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     LayerSet m_layers;
-    std::array<std::vector<std::uint16_t>, 6> m_values;
+    // Each layer's stored bytes, m_height rows of m_width cells.
+    std::array<std::vector<unsigned char>, 6> m_bytes;
 };
 
 // Writes 0 into the chosen layers of the cells of `rect` (wrapping); false
 // without a location or for a rectangle larger than the world.
 bool clearCells(LocationGrid& grid, CellRect rect, LayerSet layers);
+// Writes `value` (as cellValue reads it) into every cell of `rect` in one
+// layer (wrapping); false as for clearCells, and for a value the layer cannot
+// hold (above 255 in a one-byte layer).
+bool fillCells(LocationGrid& grid, CellRect rect, Layer layer, std::uint16_t value);
 
 } // namespace model

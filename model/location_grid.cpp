@@ -39,6 +39,20 @@ std::uint64_t physicalMemory() {
 
 } // namespace
 
+void CellWriteObserver::spanChanged(Layer layer, std::int32_t y, std::int32_t x,
+                                    std::int32_t length, const unsigned char* before,
+                                    const unsigned char* after) {
+    const bool wide = bytesPerCell(layer) == 2;
+    for (std::int32_t i = 0; i < length; ++i) {
+        const auto old =
+            static_cast<std::uint16_t>(wide ? mdlMain::DecodeCell(before + 2 * i) : before[i]);
+        const auto now =
+            static_cast<std::uint16_t>(wide ? mdlMain::DecodeCell(after + 2 * i) : after[i]);
+        if (old != now)
+            cellChanged(layer, x + i, y, old, now);
+    }
+}
+
 const char* layerName(Layer layer) {
     switch (layer) {
     case Layer::Doors:
@@ -230,6 +244,75 @@ void LocationGrid::setCellValue(Layer layer, std::int32_t x, std::int32_t y, std
 
 void LocationGrid::restoreCell(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t value) {
     writeCell(layer, checkedCell(layer, x, y), x, y, value);
+}
+
+std::uint16_t LocationGrid::storedValue(Layer layer, std::int32_t value) {
+    if (bytesPerCell(layer) == 1)
+        return static_cast<unsigned char>(value);
+    unsigned char bytes[2];
+    mdlMain::EncodeCell(value, bytes);
+    return static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+}
+
+unsigned char* LocationGrid::beginSpan(Layer layer, std::int32_t y, std::int32_t x,
+                                       std::int32_t length) {
+    const LayerData& data = m_layers[index(layer)];
+    const auto width = static_cast<std::int64_t>(data.rowBytes / bytesPerCell(layer));
+    if (y < 0 || y >= data.rows || x < 0 || length < 0 || std::int64_t{x} + length > width)
+        throw std::out_of_range("span of " + std::to_string(length) + " cells from (" +
+                                std::to_string(x) + ", " + std::to_string(y) + ") is outside the " +
+                                layerName(layer) + " layer");
+    unsigned char* slice = rowData(layer, y) + static_cast<std::size_t>(x) * bytesPerCell(layer);
+    if (m_observer && length > 0) {
+        const std::size_t bytes = static_cast<std::size_t>(length) * bytesPerCell(layer);
+        m_spanBefore.resize(bytes);
+        std::memcpy(m_spanBefore.data(), slice, bytes);
+    }
+    return slice;
+}
+
+void LocationGrid::endSpan(Layer layer, std::int32_t y, std::int32_t x, std::int32_t length) {
+    if (!m_observer || length <= 0)
+        return;
+    const int cell = bytesPerCell(layer);
+    const unsigned char* after = rowData(layer, y) + static_cast<std::size_t>(x) * cell;
+    const unsigned char* before = m_spanBefore.data();
+    if (std::memcmp(before, after, static_cast<std::size_t>(length) * cell) == 0)
+        return;
+    const auto same = [&](std::int32_t i) {
+        return std::memcmp(before + std::size_t(i) * cell, after + std::size_t(i) * cell, cell) ==
+               0;
+    };
+    std::int32_t first = 0;
+    while (same(first))
+        ++first;
+    std::int32_t last = length - 1;
+    while (same(last))
+        --last;
+    m_observer->spanChanged(layer, y, x + first, last - first + 1,
+                            before + std::size_t(first) * cell, after + std::size_t(first) * cell);
+}
+
+void LocationGrid::fillSpan(Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                            std::uint16_t value) {
+    unsigned char* slice = beginSpan(layer, y, x, length);
+    if (bytesPerCell(layer) == 1) {
+        std::memset(slice, static_cast<unsigned char>(value), static_cast<std::size_t>(length));
+    } else {
+        for (std::int32_t i = 0; i < length; ++i) {
+            slice[2 * i] = static_cast<unsigned char>(value >> 8);
+            slice[2 * i + 1] = static_cast<unsigned char>(value);
+        }
+    }
+    endSpan(layer, y, x, length);
+}
+
+void LocationGrid::writeSpan(Layer layer, std::int32_t y, std::int32_t x,
+                             const unsigned char* bytes, std::int32_t length) {
+    unsigned char* slice = beginSpan(layer, y, x, length);
+    if (length > 0)
+        std::memmove(slice, bytes, static_cast<std::size_t>(length) * bytesPerCell(layer));
+    endSpan(layer, y, x, length);
 }
 
 void LocationGrid::copyLayersFrom(const LocationGrid& other) {

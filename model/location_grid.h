@@ -38,6 +38,12 @@ public:
     // to `after`.
     virtual void cellChanged(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t before,
                              std::uint16_t after) = 0;
+    // The `length` cells of row y from column x changed by one span write;
+    // `before` and `after` hold their stored bytes (bytesPerCell(layer) per
+    // cell). The first and the last of the cells changed, those between may
+    // not have. By default each changed cell is told as cellChanged.
+    virtual void spanChanged(Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                             const unsigned char* before, const unsigned char* after);
     // The layers were rebuilt or replaced as a whole.
     virtual void gridReplaced() = 0;
 };
@@ -115,6 +121,18 @@ public:
     void setCellValue(Layer layer, std::int32_t x, std::int32_t y, std::int32_t value);
     // Puts back a cell's raw value (as an observer was told it), checked.
     void restoreCell(Layer layer, std::int32_t x, std::int32_t y, std::uint16_t value);
+    // The raw value setCellValue stores for `value` in the layer.
+    static std::uint16_t storedValue(Layer layer, std::int32_t value);
+
+    // Row slices: the `length` cells of row y from column x, bounds-checked
+    // (std::out_of_range) and not wrapping. The observer hears one spanChanged
+    // for the cells from the first to the last that changed, or nothing.
+    // fillSpan writes the raw value (as restoreCell takes it) into each cell;
+    // writeSpan copies length * bytesPerCell(layer) stored bytes.
+    void fillSpan(Layer layer, std::int32_t y, std::int32_t x, std::int32_t length,
+                  std::uint16_t value);
+    void writeSpan(Layer layer, std::int32_t y, std::int32_t x, const unsigned char* bytes,
+                   std::int32_t length);
 
     // The one observer of changes (none by default); the grid does not own it.
     void setObserver(CellWriteObserver* observer) { m_observer = observer; }
@@ -163,6 +181,9 @@ private:
     // Writes a cell's raw value and tells the observer when it changed.
     void writeCell(Layer layer, unsigned char* cell, std::int32_t x, std::int32_t y,
                    std::uint16_t value);
+    // The slice of a span write, checked; its old bytes kept for the observer.
+    unsigned char* beginSpan(Layer layer, std::int32_t y, std::int32_t x, std::int32_t length);
+    void endSpan(Layer layer, std::int32_t y, std::int32_t x, std::int32_t length);
     void notifyReplaced() {
         if (m_observer)
             m_observer->gridReplaced();
@@ -170,6 +191,7 @@ private:
 
     std::array<LayerData, 6> m_layers;
     CellWriteObserver* m_observer = nullptr;
+    std::vector<unsigned char> m_spanBefore; // a span's old bytes while it is written
     std::int32_t m_mapWidth = 0;
     std::int32_t m_mapHeight = 0;
     std::string m_errorMessage;

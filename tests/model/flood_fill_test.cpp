@@ -89,3 +89,56 @@ TEST(FloodFill, ACancelledFillLeavesEveryCellAsItWas) {
     EXPECT_FALSE(whole.cancelled);
     EXPECT_EQ(whole.changed, 400u * 300 - 1) << "all but the one cell of another ground";
 }
+
+TEST(FloodFill, FillsAroundHolesAndAcrossBothEdgesInEveryLayer) {
+    // A ring of walls with a hole in its middle; the ground outside the ring
+    // wraps around the world's edges and must be reached through them.
+    for (const Layer layer : model::kAllLayers) {
+        LocationGrid grid = testing_support::emptyGrid(11, 9);
+        for (int y = 2; y <= 6; ++y)
+            for (int x = 3; x <= 7; ++x)
+                if (y == 2 || y == 6 || x == 3 || x == 7)
+                    grid.setCellValue(layer, x, y, 1);
+        grid.setCellValue(layer, 10, 0, 1); // a lone wall in the corner
+        const auto area = expectedArea(grid, layer, 0, 8);
+        const model::FillOutcome outcome =
+            model::floodFill(grid, layer, 0, 8, 200, [] { return true; });
+        ASSERT_EQ(outcome.changed, area.size()) << model::layerName(layer);
+        EXPECT_EQ(area.size(), 11u * 9 - 16 - 1 - 9) << "all but the ring, the wall, the hole";
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 11; ++x)
+                ASSERT_EQ(grid.cellValue(layer, x, y) == 200, area.count({x, y}) == 1)
+                    << model::layerName(layer) << " " << x << "," << y;
+        EXPECT_EQ(grid.cellValue(layer, 5, 4), 0) << "the hole is not connected";
+    }
+}
+
+TEST(FloodFill, CancelledAtAnyPointItPutsBackExactlyTheFilledCells) {
+    std::mt19937 random(4242);
+    for (int round = 0; round < 30; ++round) {
+        LocationGrid grid = testing_support::emptyGrid(700, 300);
+        // Scattered walls; some cells already hold the new value.
+        for (int i = 0; i < 20000; ++i)
+            grid.setCellValue(Layer::Doors, static_cast<int>(random() % 700),
+                              static_cast<int>(random() % 301), i % 5 == 0 ? 9 : 4);
+        const auto before = grid.layerRows(Layer::Doors);
+        const int stopAt = 1 + static_cast<int>(random() % 3);
+        int asked = 0;
+        const model::FillOutcome outcome =
+            model::floodFill(grid, Layer::Doors, static_cast<int>(random() % 700),
+                             static_cast<int>(random() % 300), 9, [&] { return ++asked < stopAt; });
+        if (!outcome.cancelled)
+            continue; // the area was too small to be asked about often enough
+        EXPECT_EQ(outcome.changed, 0u);
+        ASSERT_EQ(grid.layerRows(Layer::Doors), before) << "round " << round;
+    }
+}
+
+TEST(FloodFill, AValueStoredAsTheTargetChangesNothing) {
+    LocationGrid grid = testing_support::emptyGrid(5, 4);
+    grid.setCellValue(Layer::Objects, 0, 0, 0x0111);
+    // 70000 is stored as 0x0111, the cell's value: filling would change no cell.
+    EXPECT_EQ(model::floodFill(grid, Layer::Objects, 0, 0, 70000).changed, 0u);
+    EXPECT_EQ(model::floodFill(grid, Layer::Earths, 0, 0, 256).changed, 0u)
+        << "a one-byte layer stores 256 as 0";
+}
