@@ -28,7 +28,4 @@ bool clipboardOffersCells();
 // The block on the system clipboard, read as cellsFromMimeData does.
 std::optional<model::CellPatch> cellsOnClipboard();
 
-// `patch` with only those of its layers that are also in `layers`.
-model::CellPatch withLayers(const model::CellPatch& patch, model::LayerSet layers);
-
 } // namespace editor

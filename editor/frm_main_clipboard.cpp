@@ -157,7 +157,7 @@ void frmMain::pasteCells() {
                        ": вставить его нельзя.");
         return;
     }
-    const model::CellPatch patch = editor::withLayers(*held, chosenLayers());
+    const model::CellPatch patch = held->withLayers(chosenLayers());
     if (patch.isEmpty()) {
         warn(this, "В буфере обмена нет ни одного из слоёв, отмеченных в меню «Слои».");
         return;

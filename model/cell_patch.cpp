@@ -96,6 +96,18 @@ std::int32_t CellPatch::value(Layer layer, std::int32_t column, std::int32_t row
     return cell == 2 ? at[0] << 8 | at[1] : at[0];
 }
 
+CellPatch CellPatch::withLayers(LayerSet layers) const {
+    const LayerSet kept = m_layers & layers;
+    if (isEmpty() || kept.none())
+        return {};
+    CellPatch patch = *this;
+    patch.m_layers = kept;
+    for (std::size_t i = 0; i < patch.m_bytes.size(); ++i)
+        if (!kept.test(i))
+            patch.m_bytes[i] = {};
+    return patch;
+}
+
 bool CellPatch::pasteInto(LocationGrid& grid, std::int32_t x, std::int32_t y) const {
     if (!fits(grid, m_width, m_height))
         return false;

@@ -45,6 +45,10 @@ public:
     // The value of cell (column, row) of the patch in a layer it holds.
     std::int32_t value(Layer layer, std::int32_t column, std::int32_t row) const;
 
+    // The same cells with only the layers both held and in `layers`; an
+    // empty patch when none is left.
+    CellPatch withLayers(LayerSet layers) const;
+
     // Writes the patch's layers with its top-left cell at (x, y), wrapping.
     // False, with nothing written, without a location or when the patch is
     // larger than the world.

@@ -2,7 +2,7 @@
 
 #include "canvas/world_canvas.h"
 #include "document/location_document.h"
-#include "editor/tools/rect_fill.h"
+#include "model/cell_patch.h"
 #include "model/world_wrap.h"
 
 #include <QPainter>
@@ -49,7 +49,8 @@ std::optional<model::CellRect> RectangleTool::dragged() const {
 void RectangleTool::paintRectangle(const model::CellRect& cells) {
     model::LocationGrid& grid = m_context.document.grid();
     if (!m_paint->isObject()) {
-        fillRectangle(grid, cells, m_paint->layer(), m_paint->value());
+        model::fillCells(grid, cells, m_paint->layer(),
+                         model::LocationGrid::storedValue(m_paint->layer(), m_paint->value()));
         return;
     }
     const QSize step = m_paint->objectSize();

@@ -66,6 +66,18 @@ TEST(CellPatch, OnlyTheChosenLayersMoveAndAreCleared) {
     EXPECT_EQ(target.cellValue(Layer::Earths, 1, 1), 99) << "a layer not chosen stays";
     EXPECT_EQ(target.cellValue(Layer::Objects, 1, 1), 0);
 
+    LayerSet blocksAndEarth;
+    blocksAndEarth.set(model::layerIndex(Layer::Blocks)).set(model::layerIndex(Layer::Earths));
+    const CellPatch narrowed = patch.withLayers(blocksAndEarth);
+    EXPECT_EQ(narrowed.layers(), LayerSet().set(model::layerIndex(Layer::Blocks)))
+        << "only layers both held and asked for stay";
+    EXPECT_EQ(narrowed.value(Layer::Blocks, 1, 1), marker(Layer::Blocks, 2, 2));
+    EXPECT_TRUE(patch.withLayers(LayerSet().set(model::layerIndex(Layer::Earths))).isEmpty());
+    LocationGrid narrowTarget = testing_support::emptyGrid(6, 6);
+    ASSERT_TRUE(narrowed.pasteInto(narrowTarget, 0, 0));
+    EXPECT_EQ(narrowTarget.cellValue(Layer::Doors, 0, 1), 0) << "a dropped layer is not pasted";
+    EXPECT_EQ(narrowTarget.cellValue(Layer::Blocks, 0, 1), marker(Layer::Blocks, 1, 2));
+
     LocationGrid cleared = markedGrid(6, 6);
     ASSERT_TRUE(model::clearCells(cleared, CellRect{5, 5, 2, 2}, chosen));
     EXPECT_EQ(cleared.cellValue(Layer::Blocks, 0, 0), 0) << "wrapped to (0, 0)";
