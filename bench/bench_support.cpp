@@ -71,7 +71,10 @@ std::uint64_t peakResidentBytes() {
 }
 
 void plainPictureCopy(benchmark::State& state, int width, int height) {
-    const auto bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    plainMemcpy(state, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+}
+
+void plainMemcpy(benchmark::State& state, std::size_t bytes) {
     std::vector<unsigned char> source(bytes, 0x66);
     std::vector<unsigned char> target(bytes, 0);
     for (auto _ : state) {
@@ -79,6 +82,18 @@ void plainPictureCopy(benchmark::State& state, int width, int height) {
         benchmark::DoNotOptimize(target.data());
         benchmark::ClobberMemory();
     }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+}
+
+void plainMemset(benchmark::State& state, std::size_t bytes) {
+    std::vector<unsigned char> target(bytes, 0);
+    unsigned char value = 0;
+    for (auto _ : state) {
+        std::memset(target.data(), ++value, bytes);
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
 } // namespace bench_support

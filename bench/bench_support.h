@@ -25,6 +25,11 @@ int runQuietly(const std::string& program, const std::vector<std::string>& args)
 // width x height 32-bit pixels into another, a plain copy of memory.
 void plainPictureCopy(benchmark::State& state, int width, int height);
 
+// The baselines of the editing benchmarks: each iteration copies `bytes`
+// bytes from one buffer into another, or sets them to a new value.
+void plainMemcpy(benchmark::State& state, std::size_t bytes);
+void plainMemset(benchmark::State& state, std::size_t bytes);
+
 // Peak resident memory of this process so far, in bytes.
 std::uint64_t peakResidentBytes();
 

@@ -2,13 +2,14 @@
 // main window, each painting a cell of ground with its undo record, and the
 // redraws they cause, beside a plain memset of the same bytes.
 
+#include "bench_support.h"
+
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
 #include "support/application_folder.h"
 #include "test_support/temp_folder.h"
 
 #include <benchmark/benchmark.h>
-#include <cstring>
 #include <filesystem>
 #include <QAction>
 #include <QApplication>
@@ -92,14 +93,7 @@ void BM_BrushStrokeThroughTheWindow(benchmark::State& state) {
 
 // The baseline: a plain memset of the bytes one stroke writes.
 void BM_MemsetOfTheStrokesBytes(benchmark::State& state) {
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(state.range(0)));
-    unsigned char value = 3;
-    for (auto _ : state) {
-        std::memset(bytes.data(), value ^= 7, bytes.size());
-        benchmark::DoNotOptimize(bytes.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    bench_support::plainMemset(state, static_cast<std::size_t>(state.range(0)));
 }
 
 } // namespace
