@@ -56,15 +56,19 @@ TEST(Brush, TheStrokeIsOneUndoStepAndEachStrokeAsItWasPainted) {
     Brush e;
     e.paintTarget(2); // guard zone
     const Layers start = e.layers();
+    const QString title = e.window.windowTitle();
     e.drag({QPoint(0, 0), QPoint(2, 0), QPoint(2, 2)});
     const Layers first = e.layers();
+    EXPECT_EQ(e.window.windowTitle(), title + "*") << "a stroke is an unsaved edit";
     e.drag({QPoint(5, 5), QPoint(5, 1)}, Qt::LeftButton);
     const Layers second = e.layers();
     ASSERT_EQ(e.steps().count(), 2);
+    EXPECT_EQ(e.window.mnuUndo->text(), "Отменить: Кисть");
     e.window.mnuUndo->trigger();
     EXPECT_EQ(e.layers(), first);
     e.window.mnuUndo->trigger();
     EXPECT_EQ(e.layers(), start);
+    EXPECT_EQ(e.window.windowTitle(), title) << "both strokes undone: nothing to save";
     e.window.mnuRedo->trigger();
     e.window.mnuRedo->trigger();
     EXPECT_EQ(e.layers(), second);
