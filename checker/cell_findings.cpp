@@ -14,7 +14,8 @@ struct Sentences {
 // Emits the findings of one tally: `describe` gives the sentences of a code,
 // `rest` those of the codes past the first kCodesReportedApart.
 void emit(const std::string& location, const CodeTally& tally, Severity severity,
-          const std::string& kind, const std::function<Sentences(std::uint32_t)>& describe,
+          const std::string& kind, const std::function<bool(std::uint32_t)>& include,
+          const std::function<Sentences(std::uint32_t)>& describe,
           const std::function<Sentences(std::size_t codes, std::uint32_t first,
                                         std::uint32_t last)>& rest,
           std::vector<Finding>& findings) {
@@ -25,7 +26,7 @@ void emit(const std::string& location, const CodeTally& tally, Severity severity
     std::uint32_t firstRest = 0, lastRest = 0;
     for (std::uint32_t code = 0; code < tally.codes(); ++code) {
         const std::uint64_t count = tally.count(code);
-        if (count == 0)
+        if (count == 0 || !include(code))
             continue;
         if (reported < kCodesReportedApart) {
             ++reported;
@@ -55,6 +56,10 @@ void emit(const std::string& location, const CodeTally& tally, Severity severity
     findings.push_back(std::move(f));
 }
 
+bool always(std::uint32_t) {
+    return true;
+}
+
 std::string range(std::uint32_t first, std::uint32_t last) {
     return std::to_string(first) + ".." + std::to_string(last);
 }
@@ -71,7 +76,7 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
     const CatalogueFacts& ground = resources.ground;
     const std::string groundFile = shownFile(ground.file);
     emit(
-        location, tallies.ground, Severity::Error, "cell.unknown-ground",
+        location, tallies.ground, Severity::Error, "cell.unknown-ground", always,
         [&](std::uint32_t code) -> Sentences {
             const std::string c = std::to_string(code);
             if (static_cast<std::int64_t>(code) > ground.count)
@@ -98,7 +103,7 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
     const CatalogueFacts& objects = resources.objects;
     const std::string objectFile = shownFile(objects.file);
     emit(
-        location, tallies.unknownObjects, Severity::Error, "cell.unknown-object",
+        location, tallies.unknownObjects, Severity::Error, "cell.unknown-object", always,
         [&](std::uint32_t code) -> Sentences {
             const std::string c = std::to_string(code);
             const std::string entry = "OBJ-" + std::to_string(code - 1);
@@ -129,7 +134,8 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
     const std::string known =
         actions.names.empty() ? std::string() : " 1.." + std::to_string(actions.names.size());
     emit(
-        location, tallies.doorsBeyond, Severity::Error, "cell.unknown-action",
+        location, tallies.doors, Severity::Error, "cell.unknown-action",
+        [&](std::uint32_t code) { return code - 1 >= actions.names.size(); },
         [&](std::uint32_t code) -> Sentences {
             const std::string c = std::to_string(code);
             if (!actions.indexExists)
@@ -155,9 +161,9 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
         findings);
 
     // One finding per broken action, however many there are: each names its file.
-    for (std::uint32_t code = 1; code < tallies.brokenActions.codes(); ++code) {
-        const std::uint64_t count = tallies.brokenActions.count(code);
-        if (count == 0)
+    for (std::uint32_t code = 1; code < tallies.doors.codes(); ++code) {
+        const std::uint64_t count = tallies.doors.count(code);
+        if (count == 0 || code - 1 >= actions.names.size())
             continue;
         const std::size_t action = code - 1;
         const std::string c = std::to_string(code);
@@ -170,7 +176,7 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
                     "Action number " + c + " (entry " + entry + " of " + index + ", action \"" +
                         name + "\"): " + actions.brokenWhyEnglish[action] + ".");
         f.count = count;
-        f.firstCells = tallies.brokenActions.firstCells(code);
+        f.firstCells = tallies.doors.firstCells(code);
         f.cell = f.firstCells.front();
         findings.push_back(std::move(f));
     }
@@ -180,7 +186,7 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
         return cellText(cell.x, cell.y);
     };
     emit(
-        location, tallies.openFootprints, Severity::Warning, "cell.open-footprint",
+        location, tallies.openFootprints, Severity::Warning, "cell.open-footprint", always,
         [&](std::uint32_t code) -> Sentences {
             const std::string c = std::to_string(code);
             const std::string& block = resources.footprintTexts[code - 1];

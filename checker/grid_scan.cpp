@@ -71,20 +71,18 @@ public:
         const unsigned char* earths = record;
         const unsigned char* objects = record + w;
         const unsigned char* doors = record + 4 * w;
-        if (m_checkGround) {
+        if (m_checkGround && anyAtLeast(earths, w, m_firstGround)) {
             for (std::size_t x = 0; x < w; ++x)
-                if (m_tables.ground[earths[x]])
-                    m_tallies.ground.add(earths[x], static_cast<std::int32_t>(x), row);
+                m_tallies.ground.addIf(earths[x], m_tables.ground[earths[x]],
+                                       static_cast<std::int32_t>(x), row);
         }
         if (m_checkObjects && !allZero(objects, 2 * w)) {
             for (std::size_t x = 0; x < w; ++x) {
                 const std::uint32_t code =
                     (std::uint32_t{objects[2 * x]} << 8) | objects[2 * x + 1];
                 const std::uint8_t flags = m_tables.objects[code];
-                if (flags == 0)
-                    continue;
-                if (flags & kObjectUnknown)
-                    m_tallies.unknownObjects.add(code, static_cast<std::int32_t>(x), row);
+                m_tallies.unknownObjects.addIf(code, flags & kObjectUnknown,
+                                               static_cast<std::int32_t>(x), row);
                 if (flags & kObjectFootprint)
                     checkFootprint(ring, code, static_cast<std::int32_t>(x), row, low, end);
             }
@@ -92,16 +90,22 @@ public:
         if (m_checkDoors && !allZero(doors, 2 * w)) {
             for (std::size_t x = 0; x < w; ++x) {
                 const std::uint32_t code = (std::uint32_t{doors[2 * x]} << 8) | doors[2 * x + 1];
-                const std::uint8_t flags = m_tables.doors[code];
-                if (flags & kDoorBeyondIndex)
-                    m_tallies.doorsBeyond.add(code, static_cast<std::int32_t>(x), row);
-                else if (flags & kDoorBrokenAction)
-                    m_tallies.brokenActions.add(code, static_cast<std::int32_t>(x), row);
+                m_tallies.doors.addIf(code, m_tables.doors[code] != 0, static_cast<std::int32_t>(x),
+                                      row);
             }
         }
     }
 
 private:
+    // Whether some byte is `least` or more: a loop the compiler turns into
+    // vector instructions, to pass over rows without a flagged ground code.
+    static bool anyAtLeast(const unsigned char* data, std::size_t size, unsigned char least) {
+        unsigned char found = 0;
+        for (std::size_t i = 0; i < size; ++i)
+            found |= static_cast<unsigned char>(data[i] >= least);
+        return found != 0;
+    }
+
     static bool allZero(const unsigned char* data, std::size_t size) {
         unsigned char any = 0;
         for (std::size_t i = 0; i < size; ++i)
@@ -135,6 +139,10 @@ private:
     ScanTallies& m_tallies;
     bool m_checkGround = std::any_of(m_tables.ground.begin(), m_tables.ground.end(),
                                      [](std::uint8_t f) { return f != 0; });
+    unsigned char m_firstGround =
+        static_cast<unsigned char>(std::find_if(m_tables.ground.begin(), m_tables.ground.end(),
+                                                [](std::uint8_t f) { return f != 0; }) -
+                                   m_tables.ground.begin());
     bool m_checkObjects = std::any_of(m_tables.objects.begin(), m_tables.objects.end(),
                                       [](std::uint8_t f) { return f != 0; });
     bool m_checkDoors = std::any_of(m_tables.doors.begin(), m_tables.doors.end(),

@@ -37,8 +37,7 @@ struct ScanTables {
 struct ScanTallies {
     CodeTally ground{256};
     CodeTally unknownObjects{65536};
-    CodeTally doorsBeyond{65536};
-    CodeTally brokenActions{65536};
+    CodeTally doors{65536}; // values beyond the index and those of broken actions
     CodeTally openFootprints{65536};
     // The first open cell of the first object of each value with an open footprint.
     std::vector<Cell> firstOpenCell = std::vector<Cell>(65536);
