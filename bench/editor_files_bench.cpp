@@ -3,8 +3,8 @@
 // bytes, and against reading each value on its own (a pass over the file per
 // value, as a single-value INI read does).
 
-#include "editor/palette_file.h"
-#include "managers/action_files.h"
+#include "model/action_files.h"
+#include "model/palette_file.h"
 #include "support/file_system.h"
 #include "support/ini_document.h"
 #include "test_support/temp_folder.h"

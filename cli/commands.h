@@ -14,5 +14,7 @@ int runIni(const Args& args);
 int runInfo(const Args& args);
 int runCell(const Args& args);
 int runRender(const Args& args);
+// Exit status 0 (no errors), 1 (errors found) or 2 (the check cannot run).
+int runCheck(const Args& args);
 
 } // namespace cli

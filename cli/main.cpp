@@ -23,6 +23,8 @@ commands:
                                        the six values of one cell
   render --root DIR --map NAME [--location NAME] [view options] --out FILE
                                        draw a location's view as the editor does
+  check --root DIR --map NAME [--location NAME] [--json]
+                                       check a map for what the game would trip over
 
 Run "mapedit COMMAND --help" for the details of a command.
 )";
@@ -41,10 +43,8 @@ int main(int argc, char** argv) {
         return all.empty() ? 1 : 0;
     }
     const std::map<std::string, int (*)(const cli::Args&)> commands = {
-        {"ini", cli::runIni},
-        {"info", cli::runInfo},
-        {"cell", cli::runCell},
-        {"render", cli::runRender},
+        {"ini", cli::runIni},       {"info", cli::runInfo},   {"cell", cli::runCell},
+        {"render", cli::runRender}, {"check", cli::runCheck},
     };
     const auto command = commands.find(all[0]);
     if (command == commands.end()) {

@@ -1,6 +1,6 @@
 #include "editor/entry_placement.h"
 
-#include "editor/palette_file.h"
+#include "model/palette_file.h"
 #include "model/world_wrap.h"
 #include "support/cp1251.h"
 

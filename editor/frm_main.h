@@ -7,7 +7,7 @@
 #include "document/edit_history.h"
 #include "document/location_document.h"
 #include "editor/entry_placement.h"
-#include "editor/palette_file.h"
+#include "model/palette_file.h"
 
 #include <QMainWindow>
 #include <QPointer>

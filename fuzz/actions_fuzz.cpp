@@ -8,7 +8,7 @@
 
 #include "fuzz/fuzz_support.h"
 
-#include "managers/action_files.h"
+#include "model/action_files.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "fuzz/fuzz_support.h"
 
-#include "editor/palette_file.h"
+#include "model/palette_file.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "managers/fill_tiles.h"
 
-#include "managers/whole_number.h"
+#include "model/whole_number.h"
 #include "support/ini_snapshot.h"
 #include "support/mdl_main.h"
 

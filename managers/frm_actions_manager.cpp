@@ -3,12 +3,12 @@
 #include "canvas/message_box.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
-#include "managers/action_files.h"
-#include "managers/action_types.h"
 #include "managers/fixed_layout.h"
 #include "managers/folder_listing.h"
 #include "managers/list_selection.h"
 #include "managers/ui_text.h"
+#include "model/action_files.h"
+#include "model/action_types.h"
 #include "model/location_files.h"
 
 #include <QCheckBox>

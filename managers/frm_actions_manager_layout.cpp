@@ -1,11 +1,11 @@
 // The controls of the actions manager at their places, with the ten type
 // panels stacked at one place.
-#include "managers/action_types.h"
 #include "managers/fixed_layout.h"
 #include "managers/frm_actions_manager.h"
 #include "managers/key_filters.h"
 #include "managers/limited_text_edit.h"
 #include "managers/ui_text.h"
+#include "model/action_types.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "editor/tools/cell_paint.h"
 
-#include "editor/palette_file.h"
+#include "model/palette_file.h"
 
 namespace editor::tools {
 

@@ -3,8 +3,8 @@
 // designer can still work with, and counts in the billions cost no more than
 // the most a palette or a cell's action number can reach.
 
-#include "editor/palette_file.h"
-#include "managers/action_files.h"
+#include "model/action_files.h"
+#include "model/palette_file.h"
 #include "test_support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -17,10 +17,11 @@ struct Report {
 
 // Picture formats, sizes and the sprite/mask rule.
 void checkPictures(const LoadedCatalogues& art, Report& report);
-// Every palette entry names an existing catalogue section with a picture.
+// Palette levels, catalogues of the right layer, and a preview for each entry.
 void checkPalette(Report& report);
-// Grid length, codes, footprints, water, doors and their actions.
-void checkLocation(const std::string& name, const LoadedCatalogues& art,
-                   const std::vector<std::string>& locations, Report& report);
+// Notes, water and rock closed, doors on open cells, teleport targets and
+// question answers.
+void checkLocation(const std::string& name, const std::vector<std::string>& locations,
+                   Report& report);
 
 } // namespace artgen

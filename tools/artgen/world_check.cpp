@@ -3,7 +3,10 @@
 #include "check_parts.h"
 #include "output_files.h"
 
+#include "checker/finding_format.h"
+#include "checker/map_check.h"
 #include "model/location_files.h"
+#include "support/cp1251.h"
 #include "support/file_system.h"
 #include "support/mdl_ini.h"
 
@@ -13,8 +16,15 @@ namespace artgen {
 
 std::vector<std::string> checkWorld(std::vector<std::string>& summary) {
     Report report;
+    // The rules every map keeps (grid sizes, codes, footprints, actions and the
+    // index, pictures and masks, palette codes) are the product's checker's;
+    // the rules below are particular to the sample world.
+    const checker::CheckResult checked = checker::checkMap({"Default", ""});
+    if (!checked.ran)
+        report.problem(cp1251::toUtf8(checked.failureEnglish));
+    for (const checker::Finding& finding : checked.findings)
+        report.problem(checker::findingLine(finding));
     const LoadedCatalogues art = readCatalogues();
-    report.problems = art.problems;
     checkPictures(art, report);
     checkPalette(report);
     const std::string description =
@@ -25,7 +35,7 @@ std::vector<std::string> checkWorld(std::vector<std::string>& summary) {
     if (std::find(locations.begin(), locations.end(), "main") == locations.end())
         report.problem("the map has no location main");
     for (const std::string& name : locations)
-        checkLocation(name, art, locations, report);
+        checkLocation(name, locations, report);
     summary = report.notes;
     return report.problems;
 }

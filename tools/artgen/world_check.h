@@ -1,5 +1,6 @@
 #pragma once
-// Reads the written world back and reports every inconsistency: codes
+// Reads the written world back and reports every inconsistency, through the
+// product's map checker and the sample world's own rules: codes
 // without a catalogue entry, pictures that are missing or break the
 // sprite/mask rule, palette entries pointing nowhere, footprints not blocked,
 // grid files of the wrong length, actions that lead nowhere.

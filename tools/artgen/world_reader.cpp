@@ -69,7 +69,6 @@ LoadedCatalogues readCatalogues() {
             picture(mdlINI::ReadIni(level1, section, "FileName", ""), out.problems));
         out.masks.push_back(
             picture(mdlINI::ReadIni(level1, section, "MaskFileName", ""), out.problems));
-        out.footprints.push_back(mdlINI::ReadIni(level1, section, "Block", ""));
     }
     return out;
 }

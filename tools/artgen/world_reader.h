@@ -12,14 +12,13 @@
 namespace artgen {
 
 struct LoadedCatalogues {
-    std::vector<QImage> ground;          // by ground code
-    std::vector<QImage> sprites, masks;  // by catalogue entry (object code - 1)
-    std::vector<std::string> footprints; // the "Block" value of each object entry
-    std::vector<std::string> problems;   // what could not be read
+    std::vector<QImage> ground;         // by ground code
+    std::vector<QImage> sprites, masks; // by catalogue entry (object code - 1)
+    std::vector<std::string> problems;  // what could not be read (for the preview)
 };
 
 // Reads level0.ini and level1.ini of the resource folder and every picture
-// they list.
+// they list (null where unreadable: the checker reports those).
 LoadedCatalogues readCatalogues();
 
 // A picture file through the file-system boundary; null when unreadable.

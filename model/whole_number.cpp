@@ -1,4 +1,4 @@
-#include "managers/whole_number.h"
+#include "model/whole_number.h"
 
 #include "model/location_config.h"
 

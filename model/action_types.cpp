@@ -1,4 +1,4 @@
-#include "managers/action_types.h"
+#include "model/action_types.h"
 
 #include "support/cp1251.h"
 

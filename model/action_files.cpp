@@ -1,7 +1,7 @@
-#include "managers/action_files.h"
+#include "model/action_files.h"
 
-#include "managers/action_types.h"
-#include "managers/whole_number.h"
+#include "model/action_types.h"
+#include "model/whole_number.h"
 #include "support/ini_snapshot.h"
 #include "support/mdl_main.h"
 

@@ -1,4 +1,4 @@
-#include "editor/palette_file.h"
+#include "model/palette_file.h"
 
 #include "model/location_config.h"
 #include "support/ini_snapshot.h"

@@ -1,0 +1,45 @@
+#pragma once
+// Counting the cells that show one problem per code: how many cells, and the
+// first few of them in the order they were met (row by row).
+
+#include "checker/finding.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace checker::detail {
+
+// The cells listed with a repeated finding; the rest are counted.
+constexpr std::size_t kFirstCells = 5;
+
+class CodeTally {
+public:
+    explicit CodeTally(std::size_t codes) : m_counts(codes), m_first(codes * kFirstCells) {}
+
+    void add(std::uint32_t code, std::int32_t x, std::int32_t y) { addIf(code, 1, x, y); }
+
+    // Counts the cell when `counted` is 1 (0 leaves the tally as it was),
+    // without a branch that depends on it: a grid whose cells alternate
+    // between counted and not costs no mispredicted jumps.
+    void addIf(std::uint32_t code, std::uint32_t counted, std::int32_t x, std::int32_t y) {
+        const std::uint64_t n = m_counts[code] + counted;
+        m_counts[code] = n;
+        if ((counted != 0) & (n <= kFirstCells))
+            m_first[code * kFirstCells + n - 1] = Cell{x, y};
+    }
+
+    std::size_t codes() const { return m_counts.size(); }
+    std::uint64_t count(std::uint32_t code) const { return m_counts[code]; }
+    std::vector<Cell> firstCells(std::uint32_t code) const {
+        const std::size_t n = m_counts[code] < kFirstCells ? m_counts[code] : kFirstCells;
+        const auto at = m_first.begin() + static_cast<std::ptrdiff_t>(code * kFirstCells);
+        return {at, at + static_cast<std::ptrdiff_t>(n)};
+    }
+
+private:
+    std::vector<std::uint64_t> m_counts;
+    std::vector<Cell> m_first;
+};
+
+} // namespace checker::detail
