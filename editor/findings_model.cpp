@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPalette>
 #include <QStyle>
 
 namespace editor {
@@ -63,7 +64,8 @@ QString FindingsModel::text(int row, int column) const {
     const checker::Finding& finding = m_findings.at(static_cast<std::size_t>(row));
     switch (column) {
     case Location:
-        return fromProgram(finding.location);
+        return finding.location.empty() ? QStringLiteral("(вся карта)")
+                                        : fromProgram(finding.location);
     case X:
         return finding.cell ? QString::number(finding.cell->x) : QString();
     case Y:
@@ -120,6 +122,10 @@ QVariant FindingsModel::data(const QModelIndex& index, int role) const {
         return index.column() == X || index.column() == Y
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (index.column() == Location && finding.location.empty())
+            return QApplication::palette().color(QPalette::PlaceholderText);
+        return {};
     case Qt::DecorationRole:
         if (index.column() != Severity)
             return {};

@@ -30,7 +30,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The text of one cell of the table as it reads there.
+    // The text of one cell of the table as it reads there; a problem of the
+    // map as a whole reads "(вся карта)" for its location.
     QString text(int row, int column) const;
 
 private:
