@@ -89,6 +89,14 @@ void frmCheckMap::createControls() {
     // sorts by a column.
     header->setSortIndicator(-1, Qt::AscendingOrder);
     grdFindings->setSortingEnabled(true);
+    // Widths for the empty table; a result sizes the columns to their contents.
+    const QFontMetrics metrics = grdFindings->fontMetrics();
+    header->resizeSection(editor::FindingsModel::Location,
+                          metrics.horizontalAdvance("Локация") + 48);
+    header->resizeSection(editor::FindingsModel::X, metrics.horizontalAdvance("0000") + 16);
+    header->resizeSection(editor::FindingsModel::Y, metrics.horizontalAdvance("0000") + 16);
+    header->resizeSection(editor::FindingsModel::Severity,
+                          metrics.horizontalAdvance("предупреждение") + 40);
     grdFindings->installEventFilter(this);
     connect(grdFindings, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { goToFinding(index.row()); });
