@@ -126,6 +126,7 @@ void frmMain::connectCommands() {
     connect(m_document, &document::LocationDocument::cellsChanged, this,
             &frmMain::refreshMouseCell);
     connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &frmMain::updateTitle);
+    connectCheckMap();
 }
 
 void frmMain::mnuSaveLocation_Click() {

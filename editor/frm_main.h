@@ -6,6 +6,7 @@
 #include "canvas/frm_full_screen.h"
 #include "document/edit_history.h"
 #include "document/location_document.h"
+#include "editor/check_run.h"
 #include "editor/entry_placement.h"
 #include "model/palette_file.h"
 
@@ -50,6 +51,7 @@ class frmManagerLocation;
 class frmMapManager;
 class frmMapsBrowser;
 class frmActionsManager;
+class frmCheckMap;
 
 // The chosen (selected) line of a list, or -1.
 int chosenLine(const QListWidget* list);
@@ -147,6 +149,8 @@ public:
     QAction* mnuOpenLocation = nullptr;
     QAction* mnuSaveLocation = nullptr;
     QAction* mnuManagerLocation = nullptr;
+    // "Проверить карту": the window with the findings of the open map.
+    QAction* mnuCheckMap = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuZoomIn = nullptr;
@@ -170,6 +174,13 @@ public:
 
     // "Перейти к клетке...": asks for a cell and shows it under the cursor.
     void mnuGoToCell_Click();
+
+    // "Проверить карту": opens the window "Проверка карты" (one at a time;
+    // an open one comes to the front, checking again when another map is open
+    // now). It checks with `check`, checker::checkMap unless set.
+    void mnuCheckMap_Click();
+    void setMapCheck(editor::MapCheck check) { m_mapCheck = std::move(check); }
+    frmCheckMap* checkMapWindow() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -210,6 +221,8 @@ private:
     void showMouseCell(QPoint cell, bool inside);
     void refreshMouseCell(const QRect& cells);
     void connectCommands();
+    void connectCheckMap();
+    void updateCheckMapItem();
     void Form_Load();
 
     // Palette.
@@ -250,6 +263,8 @@ private:
     frmMapManager* m_mapManager = nullptr;
     frmMapsBrowser* m_mapsBrowser = nullptr;
     frmActionsManager* m_actionsManager = nullptr;
+    QPointer<frmCheckMap> m_checkMap;
+    editor::MapCheck m_mapCheck;
     QPointer<frmFullScreen> m_fullScreen;
     document::LocationDocument* m_document = nullptr;
     document::EditHistory* m_history = nullptr;

@@ -204,6 +204,7 @@ void frmMain::createMenu() {
     mnuOpenLocation = item("Открыть локацию", "mnuOpenLocation");
     mnuSaveLocation = item("Сохранить локацию", "mnuSaveLocation");
     mnuManagerLocation = item("Менеджер локаций", "mnuManagerLocation");
+    mnuCheckMap = item("Проверить карту", "mnuCheckMap");
     mnuFile->addSeparator()->setObjectName("mnuS2");
     mnuExit = item("Выход", "mnuExit");
 

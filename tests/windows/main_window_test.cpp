@@ -87,9 +87,9 @@ TEST(MainWindow, StartsWithTheSpecifiedLayoutAndNothingLoaded) {
     QStringList items;
     for (QAction* action : m.window.mnuFile->actions())
         items << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(items,
-              (QStringList{"Новая карта", "Открыть карту", "-", "Новая локация", "Открыть локацию",
-                           "Сохранить локацию", "Менеджер локаций", "-", "Выход"}));
+    EXPECT_EQ(items, (QStringList{"Новая карта", "Открыть карту", "-", "Новая локация",
+                                  "Открыть локацию", "Сохранить локацию", "Менеджер локаций",
+                                  "Проверить карту", "-", "Выход"}));
     for (int line = 0; line < m.window.List1->count(); ++line)
         EXPECT_EQ(m.window.List1->item(line)->checkState(),
                   line == 0 || line == 1 || line == 7 || line == 8 ? Qt::Checked : Qt::Unchecked)
