@@ -16,6 +16,19 @@ std::string cellText(const Cell& cell) {
 }
 
 // The cells listed after the first, and the number of the rest.
+// "клетка", "клетки" or "клеток" after `count`, in UTF-8.
+const char* cellsWord(std::uint64_t count) {
+    const std::uint64_t lastTwo = count % 100;
+    const std::uint64_t last = count % 10;
+    if (lastTwo >= 11 && lastTwo <= 14)
+        return "клеток";
+    if (last == 1)
+        return "клетка";
+    if (last >= 2 && last <= 4)
+        return "клетки";
+    return "клеток";
+}
+
 std::string otherCells(const Finding& finding, std::uint64_t& more) {
     std::string cells;
     const std::size_t listed = finding.firstCells.size();
@@ -68,6 +81,8 @@ std::string json1251(std::string_view text) {
 } // namespace
 
 std::string repeatNote(const Finding& finding) {
+    if (!finding.cell)
+        return finding.count > 1 ? " (" + std::to_string(finding.count) + " in all)" : "";
     std::uint64_t more = 0;
     const std::string cells = otherCells(finding, more);
     if (cells.empty() && more == 0)
@@ -82,6 +97,10 @@ std::string repeatNote(const Finding& finding) {
 }
 
 std::string repeatNoteRussian(const Finding& finding) {
+    if (!finding.cell)
+        return finding.count > 1
+                   ? cp1251::fromUtf8(" (всего " + std::to_string(finding.count) + ")")
+                   : "";
     std::uint64_t more = 0;
     const std::string cells = otherCells(finding, more);
     if (cells.empty() && more == 0)
@@ -90,8 +109,8 @@ std::string repeatNoteRussian(const Finding& finding) {
     if (!cells.empty())
         note += cp1251::fromUtf8("также в ") + cells.substr(0, cells.size() - 2);
     if (more > 0)
-        note += cp1251::fromUtf8(cells.empty() ? "и ещё " : "; и ещё ") + std::to_string(more) +
-                cp1251::fromUtf8(" кл.");
+        note += cp1251::fromUtf8((cells.empty() ? "и ещё " : "; и ещё ") + std::to_string(more) +
+                                 " " + cellsWord(more));
     return note + ")";
 }
 

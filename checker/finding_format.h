@@ -12,8 +12,9 @@ namespace checker {
 
 // What a repeated finding adds after its sentence: the other first cells
 // and how many more there are, e.g. " (also at 4,5; 6,7; and 37 more cells)";
-// empty for a finding of one place. In English, and in Russian (code page
-// 1251) for the editor.
+// empty for a finding of one place. A finding without a cell counts its
+// places: " (6 in all)". In English, and in Russian (code page 1251) for the
+// editor: " (также в 4,5; 6,7; и ещё 37 клеток)", " (всего 6)".
 std::string repeatNote(const Finding& finding);
 std::string repeatNoteRussian(const Finding& finding);
 

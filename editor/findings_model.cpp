@@ -1,5 +1,6 @@
 #include "editor/findings_model.h"
 
+#include "checker/finding_format.h"
 #include "support/cp1251.h"
 
 #include <QApplication>
@@ -15,19 +16,6 @@ QString fromProgram(const std::string& text) {
     return QString::fromStdString(cp1251::toUtf8(text));
 }
 
-// "клетка", "клетки" or "клеток" after `count`.
-QString cellsWord(std::uint64_t count) {
-    const std::uint64_t lastTwo = count % 100;
-    const std::uint64_t last = count % 10;
-    if (lastTwo >= 11 && lastTwo <= 14)
-        return QStringLiteral("клеток");
-    if (last == 1)
-        return QStringLiteral("клетка");
-    if (last >= 2 && last <= 4)
-        return QStringLiteral("клетки");
-    return QStringLiteral("клеток");
-}
-
 } // namespace
 
 QString severityText(checker::Severity severity) {
@@ -36,14 +24,7 @@ QString severityText(checker::Severity severity) {
 }
 
 QString problemText(const checker::Finding& finding) {
-    QString text = fromProgram(finding.sentence);
-    if (finding.count > 1) {
-        text += finding.cell ? QStringLiteral(" (и ещё %1 %2)")
-                                   .arg(finding.count - 1)
-                                   .arg(cellsWord(finding.count - 1))
-                             : QStringLiteral(" (всего %1)").arg(finding.count);
-    }
-    return text;
+    return fromProgram(finding.sentence + checker::repeatNoteRussian(finding));
 }
 
 void FindingsModel::setFindings(std::vector<checker::Finding> findings) {
