@@ -213,6 +213,80 @@ def cell_patch_seeds():
     corpus.add("huge-claim", block(0x3F, 0x7FFFFFFF, 0x7FFFFFFF, b"\x07" * 8))
 
 
+def checker_seeds():
+    corpus = Corpus("checker")
+    folder = os.path.join(DATA, "Maps", "Default")
+    resources = os.path.join(DATA, "Resources")
+    description = b"[CONFIG]\r\nResources=Resources\r\n"
+    # Location "main" of map "M": configuration, grid file, action index,
+    # act_a, act_b; then editor.ini, level1.ini and M.mpc.
+    corpus.add("world-cave", joined(read(folder, "cave.config"), read(folder, "cave.map"),
+                                    read(folder, "cave.actl"), read(folder, "cave_chest"),
+                                    read(folder, "cave_exit"), read(resources, "editor.ini"),
+                                    read(resources, "level1.ini"), read(folder, "Default.mpc")))
+
+    def grid(width, rows, cells):
+        """Records of 8 * width bytes; cells maps (x, y) to (earth, object, door, block)."""
+        data = bytearray(8 * width * rows)
+        for (x, y), (earth, obj, door, block) in cells.items():
+            base = 8 * width * y
+            data[base + x] = earth
+            data[base + width + 2 * x:base + width + 2 * x + 2] = obj.to_bytes(2, "big")
+            data[base + 4 * width + 2 * x:base + 4 * width + 2 * x + 2] = door.to_bytes(2, "big")
+            data[base + 6 * width + x] = block
+        return bytes(data)
+
+    index = (b"[ACTIONS]\r\nCount=3\r\nA0=act_a\r\nA1=act_b\r\nA2=" + OUTSIDE_FROM_MAP +
+             b"\r\nA3=gone\r\n")
+    good = b"[ACTION]\r\nActionCount=0\r\nActionType=tell\r\nText=hello\r\n"
+    bad = (b"[ACTION]\r\nActionCount=3\r\nActionType=tell\r\nActionType1=dance\r\n"
+           b"ActionType2=" + b"\r\n")
+    editor = (b"[CATAGORIES]\r\nCount=1\r\nCategory0=things\r\n"
+              b"[CATEGORY-0]\r\nCount=3\r\nLevel=1\r\nDefaultSource=level1.ini\r\n"
+              b"Data0=OBJ-0\r\nData1=OBJ-1\r\nData2=OBJ-9\r\nData3=OBJ-2\r\n"
+              b"Source3=" + OUTSIDE_FROM_RESOURCES + b"\r\n"
+              b"[CATEGORY-1]\r\nCount=1\r\nLevel=0\r\nDefaultSource=level0.ini\r\n"
+              b"Data0=OBJ-0\r\nData1=OBJ-300\r\n")
+    objects = (b"[DATA]\r\nCount=2\r\n"
+               b"[OBJ-0]\r\nName=well\r\nFileName=o.bmp\r\nMaskFileName=m.bmp\r\n"
+               b"Block=11,11\r\n"
+               b"[OBJ-1]\r\nName=tree\r\nFileName=o.bmp\r\nMaskFileName=b.bmp\r\n"
+               b"Block=010,111\r\n"
+               b"[OBJ-2]\r\nName=far\r\nFileName=" + OUTSIDE_FROM_RESOURCES +
+               b"\r\nMaskFileName=m.bmp\r\n")
+    cells = {(0, 0): (0, 1, 1, 1), (1, 0): (1, 0, 2, 1), (0, 1): (2, 0, 3, 0),
+             (3, 3): (9, 2, 4, 0), (2, 2): (3, 3, 0, 0), (3, 0): (200, 65535, 65535, 1)}
+    config = b"[CONFIG]\r\nWidth=4\r\nHeight=3\r\n"
+    corpus.add("every-kind", joined(config, grid(4, 4, cells), index, good, bad, editor, objects,
+                                    description))
+    corpus.add("short-grid", joined(config, grid(4, 4, cells)[:70], index, good, bad, editor,
+                                    objects, description))
+    corpus.add("long-grid", joined(b"[CONFIG]\r\nWidth=3\r\nHeight=1\r\n",
+                                   grid(4, 4, cells), index, good, bad, editor, objects,
+                                   description))
+    corpus.add("wide-claim", joined(b"[CONFIG]\r\nWidth=5000\r\nHeight=0\r\n",
+                                    grid(4, 4, cells), index, good, bad, editor, objects,
+                                    description))
+    corpus.add("tall-claim", joined(b"[CONFIG]\r\nWidth=1\r\nHeight=60000\r\n",
+                                    grid(1, 8, {(0, 7): (5, 1, 1, 0)}), index, good, bad, editor,
+                                    objects, description))
+    corpus.add("wrapping-footprint",
+               joined(b"[CONFIG]\r\nWidth=2\r\nHeight=1\r\n",
+                      grid(2, 2, {(1, 1): (0, 2, 0, 0), (0, 0): (0, 1, 0, 1)}), b"", b"", b"",
+                      editor, objects, description))
+    corpus.add("bad-config", joined(b"[CONFIG]\r\nWidth=-4\r\nHeight=x\r\n", grid(4, 4, cells),
+                                    index, good, bad, editor, objects, description))
+    corpus.add("huge-config", joined(b"[CONFIG]\r\nWidth=2147483647\r\nHeight=2147483647\r\n",
+                                     b"", index, good, bad, editor, objects, description))
+    corpus.add("outside-resources",
+               joined(config, grid(4, 4, cells), index, good, bad, editor, objects,
+                      b"[CONFIG]\r\nResources=..\\outside\r\n"))
+    corpus.add("counts", joined(config, grid(4, 4, cells), b"[ACTIONS]\r\nCount=65534\r\n",
+                                b"[ACTION]\r\nActionCount=65534\r\n", b"",
+                                b"[CATAGORIES]\r\nCount=32767\r\n",
+                                b"[DATA]\r\nCount=65534\r\n", description))
+
+
 if __name__ == "__main__":
     ini_seeds()
     location_seeds()
@@ -222,3 +296,4 @@ if __name__ == "__main__":
     palette_seeds()
     actions_seeds()
     cell_patch_seeds()
+    checker_seeds()
