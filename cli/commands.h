@@ -16,5 +16,11 @@ int runCell(const Args& args);
 int runRender(const Args& args);
 // Exit status 0 (no errors), 1 (errors found) or 2 (the check cannot run).
 int runCheck(const Args& args);
+// Exit status 0 (equal), 1 (different) or 2 (the files cannot be compared).
+int runDiff(const Args& args);
+// Always 0, so that git goes on with the next file.
+int runGitDiff(const Args& args);
+// Exit status 0 (clean merge), 1 (conflicts) or 2 (the merge cannot run).
+int runMerge(const Args& args);
 
 } // namespace cli

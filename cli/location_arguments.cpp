@@ -32,6 +32,26 @@ std::string displayPath(const std::string& text) {
     return cp1251::toUtf8(fsys::displayText(text));
 }
 
+std::string configProblemText(const model::ConfigReading& reading) {
+    const auto& problem = reading.problem;
+    if (!problem)
+        return {};
+    switch (problem->kind) {
+    case model::ConfigProblem::Kind::NotANumber:
+        return problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\"" +
+               (isDecimal(problem->value) ? " is out of range (0 to 2147483647)"
+                                          : " is not a whole number");
+    case model::ConfigProblem::Kind::Negative:
+        return problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\" is negative";
+    case model::ConfigProblem::Kind::TooLarge:
+        return "a grid of Width = " + cp1251::toUtf8(reading.widthText) +
+               ", Height = " + cp1251::toUtf8(reading.heightText) + " is too large to hold";
+    case model::ConfigProblem::Kind::Unreadable:
+        return "cannot be read: " + problem->error.message();
+    }
+    return {};
+}
+
 LocationArguments openLocation(const CommandLine& line) {
     if (const auto root = line.value("--root")) {
         appfolder::setNative(*root);
@@ -52,27 +72,9 @@ LocationArguments openLocation(const CommandLine& line) {
         throw Failure{name + ": grid file " + displayPath(grid) + " not found"};
 
     const model::ConfigReading reading = model::readLocationConfig(config);
-    if (const auto& problem = reading.problem) {
-        std::string why;
-        switch (problem->kind) {
-        case model::ConfigProblem::Kind::NotANumber:
-            why = problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\"" +
-                  (isDecimal(problem->value) ? " is out of range (0 to 2147483647)"
-                                             : " is not a whole number");
-            break;
-        case model::ConfigProblem::Kind::Negative:
-            why = problem->key + " = \"" + cp1251::toUtf8(problem->value) + "\" is negative";
-            break;
-        case model::ConfigProblem::Kind::TooLarge:
-            why = "a grid of Width = " + cp1251::toUtf8(reading.widthText) +
-                  ", Height = " + cp1251::toUtf8(reading.heightText) + " is too large to hold";
-            break;
-        case model::ConfigProblem::Kind::Unreadable:
-            why = "cannot be read: " + problem->error.message();
-            break;
-        }
-        throw Failure{name + ": configuration file " + displayPath(config) + ": " + why};
-    }
+    if (reading.problem)
+        throw Failure{name + ": configuration file " + displayPath(config) + ": " +
+                      configProblemText(reading)};
     args.size = *reading.size;
     args.expectedGridBytes = static_cast<std::uint64_t>(
         model::LocationGrid::gridBytes(args.size.width, args.size.height));

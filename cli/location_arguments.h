@@ -26,6 +26,9 @@ const std::set<std::string>& locationOptions();
 // read.
 LocationArguments openLocation(const CommandLine& line);
 
+// Why a configuration gives no size, in a few words (empty when it gives one).
+std::string configProblemText(const model::ConfigReading& reading);
+
 // A program path as the user's system spells it, for messages.
 std::string displayPath(const std::string& text);
 

@@ -25,6 +25,11 @@ commands:
                                        draw a location's view as the editor does
   check --root DIR --map NAME [--location NAME] [--json]
                                        check a map for what the game would trip over
+  diff [--stat] [--size WxH] OLD NEW   compare two locations' grid files cell by cell
+  git-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE
+                                       the same as git's external diff command
+  merge BASE OURS THEIRS --path PATH [--size WxH]
+                                       merge grid files cell by cell, as git's merge driver
 
 Run "mapedit COMMAND --help" for the details of a command.
 )";
@@ -43,8 +48,9 @@ int main(int argc, char** argv) {
         return all.empty() ? 1 : 0;
     }
     const std::map<std::string, int (*)(const cli::Args&)> commands = {
-        {"ini", cli::runIni},       {"info", cli::runInfo},   {"cell", cli::runCell},
-        {"render", cli::runRender}, {"check", cli::runCheck},
+        {"ini", cli::runIni},          {"info", cli::runInfo},   {"cell", cli::runCell},
+        {"render", cli::runRender},    {"check", cli::runCheck}, {"diff", cli::runDiff},
+        {"git-diff", cli::runGitDiff}, {"merge", cli::runMerge},
     };
     const auto command = commands.find(all[0]);
     if (command == commands.end()) {

@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-liberation
     libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
+    # the tests of the git drivers run the real git
+    git
     # the outside check (tests/outside): a virtual display, input and X access
     xvfb xdotool python3 python3-xlib
     # the fuzz targets (libFuzzer and the sanitizer runtimes of clang, and the
