@@ -11,6 +11,7 @@
 
 #include "bench_support.h"
 
+#include "checker/grid_scan.h"
 #include "checker/map_check.h"
 #include "support/application_folder.h"
 
@@ -33,7 +34,7 @@ namespace {
 
 constexpr std::int32_t kSide = 9999;
 // The bytes a plain read asks for at once: the size of the check's row blocks.
-constexpr std::size_t kReadBlock = std::size_t{4} << 20;
+constexpr std::size_t kReadBlock = checker::detail::kBlockBytes;
 
 // The random world, with the sample resources beside its map.
 std::string randomWorld() {

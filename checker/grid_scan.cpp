@@ -24,7 +24,8 @@ std::size_t recordBytes(std::int32_t width) {
 }
 
 // Bit i set when byte i of the 16 at `data` is `least` or more.
-std::uint32_t bytesAtLeast16(const unsigned char* data, unsigned char least) {
+[[gnu::always_inline]] inline std::uint32_t bytesAtLeast16(const unsigned char* data,
+                                                           unsigned char least) {
     if (least == 0)
         return 0xFFFF;
 #if defined(__SSE2__)
@@ -44,7 +45,8 @@ std::uint32_t bytesAtLeast16(const unsigned char* data, unsigned char least) {
 
 // Bit i set when the big-endian two-byte value of cell i of the 16 at `data`
 // is `least` or more.
-std::uint32_t codesAtLeast16(const unsigned char* data, std::uint32_t least) {
+[[gnu::always_inline]] inline std::uint32_t codesAtLeast16(const unsigned char* data,
+                                                           std::uint32_t least) {
     if (least == 0)
         return 0xFFFF;
 #if defined(__SSE2__)
@@ -160,6 +162,11 @@ template <typename Table> std::uint32_t firstFlagged(const Table& table) {
         table.begin());
 }
 
+// The big-endian two-byte value at `data`.
+inline std::uint32_t twoBytes(const unsigned char* data) {
+    return (std::uint32_t{data[0]} << 8) | data[1];
+}
+
 class RowChecker {
 public:
     RowChecker(std::int32_t width, std::int32_t height, const ScanTables& tables,
@@ -168,14 +175,21 @@ public:
           m_firstGround(firstFlagged(tables.ground)), m_firstObject(firstFlagged(tables.objects)),
           m_firstDoor(firstFlagged(tables.doors)),
           m_footprintRows(static_cast<std::size_t>(std::max(tables.footprintDepth, 0)) + 1),
-          m_firstFootprintCell(tables.footprints.size() + 1) {
-        // The footprints one after another, for a lookup without a pointer to follow.
-        for (std::size_t code = 0; code < tables.footprints.size(); ++code) {
-            m_firstFootprintCell[code] = static_cast<std::uint32_t>(m_footprintCells.size());
-            for (const auto& [dy, dx] : tables.footprints[code])
-                m_footprintCells.push_back({static_cast<std::uint32_t>(dy), dx});
+          m_objects(tables.objects.size()),
+          m_unreachedRow(static_cast<std::size_t>(std::max(width, 0)), 1) {
+        // Each value's flags and footprint in one place, the footprints one
+        // after another: one lookup per object, without a pointer to follow.
+        for (std::size_t code = 0; code < m_objects.size(); ++code) {
+            ObjectEntry& entry = m_objects[code];
+            entry.flags = tables.objects[code];
+            entry.firstCell = static_cast<std::uint32_t>(m_footprintCells.size());
+            if (entry.flags & kObjectFootprint) {
+                for (const auto& [dy, dx] : tables.footprints[code])
+                    m_footprintCells.push_back({static_cast<std::uint32_t>(dy), dx});
+                m_anyFootprint = true;
+            }
+            entry.cells = static_cast<std::uint32_t>(m_footprintCells.size()) - entry.firstCell;
         }
-        m_firstFootprintCell.back() = static_cast<std::uint32_t>(m_footprintCells.size());
     }
 
     void checkRow(const RowRing& ring, std::int64_t y, std::int64_t low, std::int64_t end) {
@@ -191,56 +205,79 @@ public:
                 m_tallies.ground.addIf(earths[x], m_tables.ground[earths[x]],
                                        static_cast<std::int32_t>(x), row);
             });
-        if (m_firstObject < m_tables.objects.size()) {
-            bool rowsFound = false;
+        if (m_firstObject < m_objects.size()) {
+            if (m_anyFootprint) {
+                findFootprintRows(ring, y, low, end);
+                prefetchBlocks(ring, y + m_tables.footprintDepth + 1, low, end);
+            }
             forCellsAtLeast<2>(objects, w, m_firstObject, [&](std::size_t x) {
-                const std::uint32_t code =
-                    (std::uint32_t{objects[2 * x]} << 8) | objects[2 * x + 1];
-                const std::uint8_t flags = m_tables.objects[code];
-                m_tallies.unknownObjects.addIf(code, flags & kObjectUnknown,
-                                               static_cast<std::int32_t>(x), row);
-                if (flags & kObjectFootprint) {
-                    if (!rowsFound) {
-                        findFootprintRows(ring, y, low, end);
-                        rowsFound = true;
-                    }
-                    checkFootprint(code, static_cast<std::int32_t>(x), row);
-                }
+                const std::uint32_t code = twoBytes(objects + 2 * x);
+                const ObjectEntry entry = m_objects[code];
+                if (entry.flags & kObjectUnknown)
+                    m_tallies.unknownObjects.add(code, static_cast<std::int32_t>(x), row);
+                if (entry.cells)
+                    checkFootprint(code, entry, static_cast<std::int32_t>(x), row);
             });
         }
         if (m_firstDoor < m_tables.doors.size())
             forCellsAtLeast<2>(doors, w, m_firstDoor, [&](std::size_t x) {
-                const std::uint32_t code = (std::uint32_t{doors[2 * x]} << 8) | doors[2 * x + 1];
+                const std::uint32_t code = twoBytes(doors + 2 * x);
                 m_tallies.doors.addIf(code, m_tables.doors[code] != 0, static_cast<std::int32_t>(x),
                                       row);
             });
     }
 
 private:
+    struct ObjectEntry {
+        std::uint32_t firstCell = 0; // its footprint: m_footprintCells[firstCell, + cells)
+        std::uint32_t cells = 0;     // none unless the footprint is checked
+        std::uint8_t flags = 0;
+    };
+    struct FootprintCell {
+        std::uint32_t dy;
+        std::int32_t dx;
+    };
+    struct FootprintRow {
+        const unsigned char* blocks; // m_unreachedRow when the row is not kept
+        std::int32_t row;
+    };
+
+    // Asks for the Blocks of a row the footprints of the next row reach
+    // first, so that they come from memory while this row is checked.
+    void prefetchBlocks(const RowRing& ring, std::int64_t y, std::int64_t low, std::int64_t end) {
+        if (y >= m_height)
+            y -= m_height;
+        const unsigned char* blocks = ring.blocksOf(y, low, end);
+        if (!blocks)
+            return;
+        for (std::int32_t x = 0; x < m_width; x += 64)
+            __builtin_prefetch(blocks + x);
+    }
+
     // The Blocks rows the footprints of row y's objects reach, row y + dy
-    // (wrapped into the world) at dy; null where the row is no longer kept.
+    // (wrapped into the world) at dy. A row no longer kept reads as blocked.
     void findFootprintRows(const RowRing& ring, std::int64_t y, std::int64_t low,
                            std::int64_t end) {
         for (std::size_t dy = 0; dy < m_footprintRows.size(); ++dy) {
             std::int64_t row = y + static_cast<std::int64_t>(dy);
             if (row >= m_height)
                 row -= m_height;
-            m_footprintRows[dy] = {ring.blocksOf(row, low, end), static_cast<std::int32_t>(row)};
+            const unsigned char* blocks = ring.blocksOf(row, low, end);
+            m_footprintRows[dy] = {blocks ? blocks : m_unreachedRow.data(),
+                                   static_cast<std::int32_t>(row)};
         }
     }
 
-    void checkFootprint(std::uint32_t code, std::int32_t x, std::int32_t y) {
-        const FootprintCell* cell = m_footprintCells.data() + m_firstFootprintCell[code];
-        const FootprintCell* cellsEnd = m_footprintCells.data() + m_firstFootprintCell[code + 1];
-        for (; cell != cellsEnd; ++cell) {
-            const auto [dy, dx] = *cell;
-            const auto& [blocks, row] = m_footprintRows[dy];
-            std::int32_t column = x + dx;
+    void checkFootprint(std::uint32_t code, ObjectEntry entry, std::int32_t x, std::int32_t y) {
+        const FootprintCell* cell = m_footprintCells.data() + entry.firstCell;
+        for (const FootprintCell* cellsEnd = cell + entry.cells; cell != cellsEnd; ++cell) {
+            const FootprintRow& footprintRow = m_footprintRows[cell->dy];
+            std::int32_t column = x + cell->dx;
             if (column >= m_width)
                 column -= m_width;
-            if (blocks && blocks[column] == 0) {
+            if (footprintRow.blocks[column] == 0) {
                 if (m_tallies.openFootprints.count(code) == 0)
-                    m_tallies.firstOpenCell[code] = Cell{column, row};
+                    m_tallies.firstOpenCell[code] = Cell{column, footprintRow.row};
                 m_tallies.openFootprints.add(code, x, y);
                 return;
             }
@@ -254,32 +291,92 @@ private:
     std::uint32_t m_firstGround;
     std::uint32_t m_firstObject;
     std::uint32_t m_firstDoor;
-    std::vector<std::pair<const unsigned char*, std::int32_t>> m_footprintRows;
-    struct FootprintCell {
-        std::uint32_t dy;
-        std::int32_t dx;
-    };
+    std::vector<FootprintRow> m_footprintRows;
+    std::vector<ObjectEntry> m_objects;
     std::vector<FootprintCell> m_footprintCells;
-    // The footprint of value v: cells m_firstFootprintCell[v] .. [v + 1].
-    std::vector<std::uint32_t> m_firstFootprintCell;
+    std::vector<unsigned char> m_unreachedRow; // all blocked
+    bool m_anyFootprint = false;
 };
 
-// Reads the grid's row blocks into the ring on a thread of its own, so that
-// the next block is read while the rows before it are checked. A block is
-// read only into slots whose rows the checking is done with.
-class BlockReader {
+// Reads the grid's row blocks into the ring one after another.
+class BlockSource {
 public:
     struct Block {
-        std::int64_t end = 0;        // rows read with this block
-        std::uint64_t bytesRead = 0; // bytes read with this block
+        std::int64_t end = 0;        // rows read with this block and before
+        std::uint64_t bytesRead = 0; // bytes read with this block and before
         bool last = false;           // no block follows
+        std::error_code error;       // why the file could not be read further
     };
 
-    BlockReader(fsys::File& file, RowRing& ring, std::int64_t rows, std::int64_t blockRows,
+    BlockSource(fsys::File& file, RowRing& ring, std::int64_t rows, std::int64_t blockRows,
                 std::size_t record)
-        : m_file(file), m_ring(ring), m_rows(rows), m_blockRows(blockRows), m_record(record),
-          m_thread([this] { run(); }) {}
-    ~BlockReader() { stop(); }
+        : m_file(file), m_ring(ring), m_rows(rows), m_blockRows(blockRows), m_record(record) {}
+
+    // The rows the next block holds: never past the ring's end.
+    std::int64_t nextCount() const {
+        const auto capacity = static_cast<std::int64_t>(m_ring.capacity());
+        const std::int64_t slotEnd = m_end + capacity - m_end % capacity;
+        return std::min({m_rows - m_end, m_blockRows, slotEnd - m_end});
+    }
+    std::int64_t end() const { return m_end; }
+
+    Block read() {
+        const std::int64_t count = nextCount();
+        Block block;
+        std::size_t got = 0;
+        const bool read = m_file.read(m_ring.slot(m_end),
+                                      static_cast<std::size_t>(count) * m_record, got, block.error);
+        if (read) {
+            m_bytes += got;
+            auto full = static_cast<std::int64_t>(got / m_record);
+            if (got < static_cast<std::size_t>(count) * m_record) {
+                block.last = true;
+                if (got % m_record) { // a partial last record: its missing bytes read as empty
+                    std::memset(m_ring.slot(m_end) + got, 0, m_record - got % m_record);
+                    ++full;
+                }
+            }
+            m_ring.keepHead(m_end, m_end + full);
+            m_end += full;
+        }
+        block.last = block.last || !read || m_end >= m_rows;
+        block.end = m_end;
+        block.bytesRead = m_bytes;
+        return block;
+    }
+
+private:
+    fsys::File& m_file;
+    RowRing& m_ring;
+    const std::int64_t m_rows;
+    const std::int64_t m_blockRows;
+    const std::size_t m_record;
+    std::int64_t m_end = 0;
+    std::uint64_t m_bytes = 0;
+};
+
+// Reads each block when it is asked for.
+class SameThreadReader {
+public:
+    using Block = BlockSource::Block;
+    explicit SameThreadReader(const BlockSource& source) : m_source(source) {}
+    Block next() { return m_source.read(); }
+    void release(std::int64_t) {}
+    void stop() {}
+
+private:
+    BlockSource m_source;
+};
+
+// Reads the blocks on a thread of its own, so that the next block is read
+// while the rows before it are checked. A block is read only into slots
+// whose rows the checking is done with.
+class ThreadReader {
+public:
+    using Block = BlockSource::Block;
+    explicit ThreadReader(const BlockSource& source, std::int64_t capacity)
+        : m_source(source), m_capacity(capacity), m_thread([this] { run(); }) {}
+    ~ThreadReader() { stop(); }
 
     // Waits for the next block.
     Block next() {
@@ -306,67 +403,61 @@ public:
         if (m_thread.joinable())
             m_thread.join();
     }
-    std::error_code error() const { return m_error; } // once the last block is taken
 
 private:
     void run() {
-        const auto capacity = static_cast<std::int64_t>(m_ring.capacity());
-        std::int64_t end = 0;
-        std::uint64_t bytes = 0;
-        bool last = false;
-        while (!last) {
-            // A block never runs past the ring's end, nor over rows still looked at.
-            const std::int64_t slotEnd = end + capacity - end % capacity;
-            const std::int64_t count = std::min({m_rows - end, m_blockRows, slotEnd - end});
+        for (bool last = false; !last;) {
+            const std::int64_t reach = m_source.end() + m_source.nextCount();
             {
                 std::unique_lock lock(m_mutex);
-                m_changed.wait(lock,
-                               [&] { return m_stop || end + count - capacity <= m_released; });
+                m_changed.wait(lock, [&] { return m_stop || reach - m_capacity <= m_released; });
                 if (m_stop)
                     return;
             }
-            std::size_t got = 0;
-            std::error_code error;
-            const bool read = m_file.read(m_ring.slot(end),
-                                          static_cast<std::size_t>(count) * m_record, got, error);
-            std::int64_t full = 0;
-            if (read) {
-                bytes += got;
-                full = static_cast<std::int64_t>(got / m_record);
-                if (got < static_cast<std::size_t>(count) * m_record) {
-                    last = true;
-                    if (got % m_record) { // a partial last record: its missing bytes read as empty
-                        std::memset(m_ring.slot(end) + got, 0, m_record - got % m_record);
-                        ++full;
-                    }
-                }
-                m_ring.keepHead(end, end + full);
-                end += full;
-            }
-            last = last || !read || end >= m_rows;
+            const Block block = m_source.read();
+            last = block.last;
             {
                 const std::lock_guard lock(m_mutex);
-                if (!read)
-                    m_error = error;
-                m_blocks.push_back({end, bytes, last});
+                m_blocks.push_back(block);
             }
             m_changed.notify_all();
         }
     }
 
-    fsys::File& m_file;
-    RowRing& m_ring;
-    const std::int64_t m_rows;
-    const std::int64_t m_blockRows;
-    const std::size_t m_record;
+    BlockSource m_source;
+    const std::int64_t m_capacity;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<Block> m_blocks;
     std::int64_t m_released = 0;
     bool m_stop = false;
-    std::error_code m_error;
     std::thread m_thread; // last: it starts once the rest is ready
 };
+
+template <typename Reader>
+ScanOutcome checkBlocks(Reader& reader, RowChecker& checker, const RowRing& ring,
+                        std::int32_t depth, const std::function<bool(std::uint64_t)>& progress) {
+    ScanOutcome outcome;
+    std::int64_t checked = 0; // rows checked
+    for (bool last = false; !last;) {
+        const typename Reader::Block block = reader.next();
+        last = block.last;
+        outcome.bytesRead = block.bytesRead;
+        outcome.error = block.error;
+        // Rows below `checked` may be refilled by the reader meanwhile.
+        const std::int64_t low = checked;
+        const std::int64_t upTo = last ? block.end : block.end - depth;
+        for (; checked < upTo; ++checked)
+            checker.checkRow(ring, checked, low, block.end);
+        reader.release(checked);
+        if (progress && !progress(outcome.bytesRead)) {
+            reader.stop();
+            outcome.cancelled = true;
+            return outcome;
+        }
+    }
+    return outcome;
+}
 
 } // namespace
 
@@ -378,10 +469,9 @@ std::int32_t deepestCheckableFootprint(std::int32_t width) {
 ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
                      const ScanTables& tables, ScanTallies& tallies,
                      const std::function<bool(std::uint64_t)>& progress) {
-    ScanOutcome outcome;
     const std::size_t record = recordBytes(width);
     if (record == 0)
-        return outcome;
+        return {};
     const std::int64_t rows = std::int64_t{height} + 1;
     // Footprints wrap only when the world has rows to wrap over.
     const std::int32_t depth = height > 0 ? std::min(tables.footprintDepth, height) : 0;
@@ -397,27 +487,14 @@ ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
     RowRing ring(width, std::min(2 * blockRows + depth, rows),
                  footprints ? std::min<std::int64_t>(std::int64_t{depth} + 1, rows) : 0);
     RowChecker checker(width, std::max(height, 1), tables, tallies);
-
-    BlockReader reader(file, ring, rows, blockRows, record);
-    std::int64_t checked = 0; // rows checked
-    for (bool last = false; !last;) {
-        const BlockReader::Block block = reader.next();
-        last = block.last;
-        outcome.bytesRead = block.bytesRead;
-        // Rows below `checked` may be refilled by the reader meanwhile.
-        const std::int64_t low = checked;
-        const std::int64_t upTo = last ? block.end : block.end - depth;
-        for (; checked < upTo; ++checked)
-            checker.checkRow(ring, checked, low, block.end);
-        reader.release(checked);
-        if (progress && !progress(outcome.bytesRead)) {
-            reader.stop();
-            outcome.cancelled = true;
-            return outcome;
-        }
+    const BlockSource source(file, ring, rows, blockRows, record);
+    // A grid of one block has nothing to read while it is checked.
+    if (rows <= blockRows) {
+        SameThreadReader reader(source);
+        return checkBlocks(reader, checker, ring, depth, progress);
     }
-    outcome.error = reader.error();
-    return outcome;
+    ThreadReader reader(source, static_cast<std::int64_t>(ring.capacity()));
+    return checkBlocks(reader, checker, ring, depth, progress);
 }
 
 } // namespace checker::detail
