@@ -18,6 +18,17 @@ std::string worldWithLocation(std::int32_t width, std::int32_t height);
 // The native path of that location's grid file.
 std::string gridFileOf(const std::string& world);
 
+// A copy of a sample world (its "Maps/Default" and "Resources" below
+// `sampleData`) whose location "main" is replaced by a width x height grid
+// tiled from the sample's own: output row y is source row y % source rows, and
+// each layer's part of a record repeats the source cells x % source width. The
+// location keeps its action index and action files. Built once, reused.
+std::string sampleWorldWithTiledMain(const std::string& sampleData, std::int32_t width,
+                                     std::int32_t height);
+
+// The native path of the tiled location's grid file.
+std::string tiledGridFileOf(const std::string& world);
+
 // Runs a program to its end, its output discarded; returns the exit code.
 int runQuietly(const std::string& program, const std::vector<std::string>& args);
 

@@ -52,10 +52,16 @@ struct ScanOutcome {
 // The bytes of one row block read: a multiple of a record, about this much.
 constexpr std::size_t kBlockBytes = std::size_t{4} << 20;
 
+// The cells of a row tested at once for a value the tables flag; a chunk
+// without one is passed over. The cells past the last whole chunk are looked
+// at one by one.
+constexpr std::size_t kScanChunk = 64;
+
 // Reads the W x (H + 1) cells of an open grid file (records of 8W bytes) and
-// counts every cell the tables flag. `progress` is called with the bytes read
-// so far after each block; false cancels. Rows missing from a short file are
-// not looked at.
+// counts every cell the tables flag. The next block is read on a thread of its
+// own while the rows before it are checked. `progress` is called with the
+// bytes read so far after each block; false cancels. Rows missing from a
+// short file are not looked at.
 ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
                      const ScanTables& tables, ScanTallies& tallies,
                      const std::function<bool(std::uint64_t)>& progress);

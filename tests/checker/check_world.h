@@ -19,7 +19,7 @@ public:
     void earth(int x, int y, int code) { at(x, y, 0, 1)[0] = static_cast<char>(code); }
     void object(int x, int y, int value) { two(at(x, y, 1, 2), value); }
     void door(int x, int y, int value) { two(at(x, y, 4, 2), value); }
-    void block(int x, int y) { at(x, y, 6, 1)[0] = 1; }
+    void block(int x, int y, int value = 1) { at(x, y, 6, 1)[0] = static_cast<char>(value); }
     const std::string& bytes() const { return m_bytes; }
 
 private:
