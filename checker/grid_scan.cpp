@@ -472,7 +472,16 @@ ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
     const std::size_t record = recordBytes(width);
     if (record == 0)
         return {};
-    const std::int64_t rows = std::int64_t{height} + 1;
+    // The rows the file holds, a last one in part: rows past its end are
+    // empty cells and not looked at. A file that does not hold one whole row
+    // is not scanned at all (its configuration may claim a row of gigabytes),
+    // so memory follows the file, not the claim.
+    std::error_code sizeError;
+    const std::uint64_t fileBytes = file.size(sizeError);
+    if (sizeError || fileBytes < record)
+        return {};
+    const std::int64_t rows = std::min<std::int64_t>(
+        std::int64_t{height} + 1, static_cast<std::int64_t>((fileBytes + record - 1) / record));
     // Footprints wrap only when the world has rows to wrap over.
     const std::int32_t depth = height > 0 ? std::min(tables.footprintDepth, height) : 0;
     const auto blockRows =

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 
 namespace checker::detail {
 namespace {
@@ -62,8 +63,17 @@ public:
         const auto tables = std::make_unique<ScanTables>();
         makeTables(cells, actions, *tables);
         const auto tallies = std::make_unique<ScanTallies>();
-        const ScanOutcome outcome =
-            scanGrid(file, cells.width, cells.height, *tables, *tallies, progress);
+        ScanOutcome outcome;
+        try {
+            outcome = scanGrid(file, cells.width, cells.height, *tables, *tallies, progress);
+        } catch (const std::bad_alloc&) {
+            add(Severity::Error, "location.grid-unreadable",
+                ru("Для проверки клеток файла ") + shownFile(m_grid) +
+                    ru(" не хватило памяти: клетки не проверены."),
+                "There was not enough memory to check the cells of " + shownFile(m_grid) +
+                    ": its cells are not checked.");
+            return true;
+        }
         if (outcome.error)
             add(Severity::Error, "location.grid-unreadable",
                 ru("Файл карты локации ") + shownFile(m_grid) + ru(" не удалось дочитать (") +

@@ -1,14 +1,17 @@
 // A map folder that changes while it is checked (another program saving, a
 // designer deleting files): the check goes on to its end, reports only cells
-// of the location, and says nothing of cells it could not read.
+// of the location, and says nothing of cells it could not read. Sizes a
+// configuration claims do not decide the check's memory.
 
 #include "checker/check_world.h"
 
 #include "checker/grid_scan.h"
+#include "test_support/in_child.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/resource.h>
 
 using checker_testing::CheckWorld;
 using checker_testing::GridBytes;
@@ -50,6 +53,36 @@ TEST(ChangingFolder, FilesCutShortOrRemovedDuringTheScanEndTheCheckCleanly) {
             EXPECT_LT(finding.cell->x, kWidth) << finding.sentenceEnglish;
             EXPECT_LE(finding.cell->y, height) << finding.sentenceEnglish;
         }
+}
+
+} // namespace
+
+namespace {
+
+// A configuration may claim rows of gigabytes over a grid file of a few bytes:
+// the check's memory follows the file. Run in a child whose address space is
+// limited (unless the sanitizers, which reserve far more, are on).
+TEST(ClaimedSizes, AHugeRowOverATinyFileTakesNoMemoryForIt) {
+    CheckWorld world;
+    world.writeCleanMap("Clean");
+    world.write("Maps/Clean/main.config", "[CONFIG]\r\nWidth=1073741823\r\nHeight=0\r\n");
+    world.write("Maps/Clean/main.map", std::string(1, '\x01'));
+    const testing_support::ChildRun run = testing_support::runInChild(
+        [] {
+#if !defined(__SANITIZE_ADDRESS__)
+            const rlimit limit{std::uint64_t{2} << 30, std::uint64_t{2} << 30};
+            setrlimit(RLIMIT_AS, &limit);
+#endif
+            const checker::CheckResult result = checker::checkMap({"Clean", ""});
+            std::string kinds;
+            for (const checker::Finding& finding : result.findings)
+                if (finding.location == "main")
+                    kinds += finding.kind + " ";
+            return std::string(result.ran ? "ran: " : "did not run: ") + kinds;
+        },
+        std::chrono::seconds(60));
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.result, "ran: location.grid-short ");
 }
 
 } // namespace
