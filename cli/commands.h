@@ -16,5 +16,9 @@ int runCell(const Args& args);
 int runRender(const Args& args);
 // Exit status 0 (no errors), 1 (errors found) or 2 (the check cannot run).
 int runCheck(const Args& args);
+int runExport(const Args& args);
+// Exit status 0 (written), 1 (a file could not be written) or 2 (refused:
+// nothing written).
+int runImport(const Args& args);
 
 } // namespace cli

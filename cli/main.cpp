@@ -25,6 +25,10 @@ commands:
                                        draw a location's view as the editor does
   check --root DIR --map NAME [--location NAME] [--json]
                                        check a map for what the game would trip over
+  export --root DIR --map NAME [--location NAME] --json FILE
+                                       write a location into a JSON file
+  import --root DIR --map NAME --location NAME FILE [--replace]
+                                       write a location from a JSON file
 
 Run "mapedit COMMAND --help" for the details of a command.
 )";
@@ -44,7 +48,8 @@ int main(int argc, char** argv) {
     }
     const std::map<std::string, int (*)(const cli::Args&)> commands = {
         {"ini", cli::runIni},       {"info", cli::runInfo},   {"cell", cli::runCell},
-        {"render", cli::runRender}, {"check", cli::runCheck},
+        {"render", cli::runRender}, {"check", cli::runCheck}, {"export", cli::runExport},
+        {"import", cli::runImport},
     };
     const auto command = commands.find(all[0]);
     if (command == commands.end()) {
