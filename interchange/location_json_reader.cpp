@@ -99,7 +99,7 @@ public:
                 return number(std::to_string(value), true);
             (m_field == Field::Width ? m_width : m_height) = static_cast<std::int64_t>(value);
             m_at = At::Document;
-            return true;
+            return !sized() || checkSize();
         }
         return scalar("a number");
     }
@@ -161,10 +161,10 @@ public:
             return leaveSkipped();
         if (m_at == At::Row) {
             m_at = At::Layer;
-            return m_width ? checkRow(m_layer, m_layers[m_layer].rowLengths.size() - 1) : true;
+            return sized() ? checkRow(m_layer, m_layers[m_layer].rowLengths.size() - 1) : true;
         }
         m_at = At::Layers; // the end of a layer's rows
-        return m_height ? checkRowCount(m_layer) : true;
+        return sized() ? checkRowCount(m_layer) : true;
     }
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
         if (m_problem.empty()) {
@@ -192,10 +192,8 @@ public:
             if (!given)
                 return refuse(std::string(name) + ": missing");
         }
-        if (!model::usableGridSize(*m_width, *m_height))
-            return refuse("width, height: the editor does not load a location of " +
-                          std::to_string(*m_width) + " x " + std::to_string(*m_height + 1) +
-                          " cells");
+        if (!checkSize())
+            return false;
         for (std::size_t i = 0; i < kNamedLayers.size(); ++i) {
             if (!m_layers[i].given)
                 return refuse("layers." + std::string(kNamedLayers[i].name) + ": missing");
@@ -380,13 +378,22 @@ private:
     // Sets aside the layer's room when the size is known and the input can
     // hold that many values.
     void beginLayer() {
-        if (!m_width || !m_height || !model::usableGridSize(*m_width, *m_height))
-            return;
+        if (!sized())
+            return; // the size was checked when it became known
         const std::uint64_t bytes = static_cast<std::uint64_t>(*m_width) *
                                     static_cast<std::uint64_t>(*m_height + 1) *
                                     static_cast<std::uint64_t>(model::bytesPerCell(currentLayer()));
         if (bytes <= m_inputBytes)
             m_layers[m_layer].bytes.reserve(bytes);
+    }
+
+    // Once both are known, the rows are checked as they end.
+    bool sized() const { return m_width && m_height; }
+    bool checkSize() {
+        if (model::usableGridSize(*m_width, *m_height))
+            return true;
+        return refuse("width, height: the editor does not load a location of " +
+                      std::to_string(*m_width) + " x " + std::to_string(*m_height + 1) + " cells");
     }
 
     bool checkRowCount(std::size_t layer) {
