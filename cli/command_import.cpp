@@ -110,7 +110,7 @@ int runImport(const Args& args) {
     files.round = content.round;
     const auto existing = replace ? model::ExistingFiles::Replace : model::ExistingFiles::WriteOver;
     if (const model::LocationWriteFailure failure =
-            model::writeNewLocation(files, content.grid, existing)) {
+            model::writeLocationFiles(files, content.grid, existing)) {
         std::cerr << "mapedit import: cannot write " << displayPath(failure.file) << ": "
                   << failure.error.message() << "\n";
         return kWriteFailed;

@@ -3,7 +3,7 @@
 namespace managers {
 
 WriteFailure writeNewLocation(const NewLocationFiles& location, const model::LocationGrid& grid) {
-    if (const model::LocationWriteFailure failure = model::writeNewLocation(location, grid))
+    if (const model::LocationWriteFailure failure = model::writeLocationFiles(location, grid))
         return writeFailure(failure.file, failure.error);
     return {};
 }

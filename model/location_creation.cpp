@@ -34,8 +34,8 @@ private:
 
 } // namespace
 
-LocationWriteFailure writeNewLocation(const NewLocationFiles& location, const LocationGrid& grid,
-                                      ExistingFiles existing) {
+LocationWriteFailure writeLocationFiles(const NewLocationFiles& location, const LocationGrid& grid,
+                                        ExistingFiles existing) {
     const bool replace = existing == ExistingFiles::Replace;
     NewFiles made;
     std::error_code ec;

@@ -37,7 +37,7 @@ struct LocationWriteFailure {
 // Writes the files; stops at the first failure, which it returns after
 // removing the files this call made (files that were there stay, replaced or
 // not).
-LocationWriteFailure writeNewLocation(const NewLocationFiles& location, const LocationGrid& grid,
-                                      ExistingFiles existing = ExistingFiles::WriteOver);
+LocationWriteFailure writeLocationFiles(const NewLocationFiles& location, const LocationGrid& grid,
+                                        ExistingFiles existing = ExistingFiles::WriteOver);
 
 } // namespace model

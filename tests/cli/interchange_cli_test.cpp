@@ -53,7 +53,7 @@ struct World {
         model::NewLocationFiles files{
             root.text() + "Maps\\Default\\", name, notes, std::to_string(width),
             std::to_string(height),          round};
-        ASSERT_FALSE(model::writeNewLocation(files, grid));
+        ASSERT_FALSE(model::writeLocationFiles(files, grid));
     }
 
     std::string file(const std::string& name) const {
