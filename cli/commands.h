@@ -22,5 +22,9 @@ int runDiff(const Args& args);
 int runGitDiff(const Args& args);
 // Exit status 0 (clean merge), 1 (conflicts) or 2 (the merge cannot run).
 int runMerge(const Args& args);
+int runExport(const Args& args);
+// Exit status 0 (written), 1 (a file could not be written) or 2 (refused:
+// nothing written).
+int runImport(const Args& args);
 
 } // namespace cli

@@ -30,6 +30,10 @@ commands:
                                        the same as git's external diff command
   merge BASE OURS THEIRS --path PATH [--size WxH]
                                        merge grid files cell by cell, as git's merge driver
+  export --root DIR --map NAME [--location NAME] --json FILE
+                                       write a location into a JSON file
+  import --root DIR --map NAME --location NAME FILE [--replace]
+                                       write a location from a JSON file
 
 Run "mapedit COMMAND --help" for the details of a command.
 )";
@@ -50,7 +54,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const cli::Args&)> commands = {
         {"ini", cli::runIni},          {"info", cli::runInfo},   {"cell", cli::runCell},
         {"render", cli::runRender},    {"check", cli::runCheck}, {"diff", cli::runDiff},
-        {"git-diff", cli::runGitDiff}, {"merge", cli::runMerge},
+        {"git-diff", cli::runGitDiff}, {"merge", cli::runMerge}, {"export", cli::runExport},
+        {"import", cli::runImport},
     };
     const auto command = commands.find(all[0]);
     if (command == commands.end()) {

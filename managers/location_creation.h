@@ -1,23 +1,13 @@
 #pragma once
-// Writing the files of a new location into the map folder: the grid file from
-// the grid just built, the notes file (only for notes that are not empty) and
-// the configuration file, in that order.
+// The location manager's creation of a location's files (model/location_creation.h),
+// its failure told as the windows tell it.
 
 #include "managers/write_failure.h"
-#include "model/location_grid.h"
-
-#include <string>
+#include "model/location_creation.h"
 
 namespace managers {
 
-struct NewLocationFiles {
-    std::string mapFolder; // ends in "\"
-    std::string name;
-    std::string notes;      // CR LF line breaks
-    std::string widthText;  // as typed
-    std::string heightText; // as typed
-    bool round = true;
-};
+using model::NewLocationFiles;
 
 // Writes the files; stops at the first failure, which it returns after
 // removing the files this call made.

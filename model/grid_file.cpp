@@ -79,7 +79,8 @@ bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesR
     return true;
 }
 
-bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec) {
+bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec,
+                   bool keepOldTail) {
     std::int32_t rows = grid.rowCount(Layer::Earths);
     for (Layer layer : kFileLayerOrder) {
         if (grid.rowCount(layer) != rows) {
@@ -89,7 +90,8 @@ bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::err
     }
     fsys::CrashSafeWriter file;
     const std::uint64_t gridBytes = static_cast<std::uint64_t>(rows) * recordBytesOf(grid);
-    if (!file.begin(gridFile, ec) || !file.reserve(std::max(gridBytes, file.oldSize()), ec))
+    if (!file.begin(gridFile, ec) ||
+        !file.reserve(keepOldTail ? std::max(gridBytes, file.oldSize()) : gridBytes, ec))
         return false;
     if (gridBytes == 0)
         rows = 0; // rows without cells hold nothing to write, however many there are
@@ -108,7 +110,7 @@ bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::err
     }
     // An existing longer file keeps its bytes past the grid, as a write over
     // its start would leave them.
-    return file.keepOldTail(ec) && file.commit(ec);
+    return (!keepOldTail || file.keepOldTail(ec)) && file.commit(ec);
 }
 
 bool readGridCell(std::string_view gridFile, std::int32_t width, std::int32_t x, std::int32_t y,

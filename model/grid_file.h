@@ -26,9 +26,11 @@ bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesR
 
 // Writes every row of the grid, record by record, from the first byte of the
 // file (created when missing) without shortening it: an existing longer file
-// keeps its bytes past the grid. The save is crash-safe: the file holds its
+// keeps its bytes past the grid, unless `keepOldTail` is false (the file then
+// holds the grid's bytes only). The save is crash-safe: the file holds its
 // old or its new bytes, never a mix, and a failure leaves it as it was.
-bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec);
+bool writeGridFile(std::string_view gridFile, const LocationGrid& grid, std::error_code& ec,
+                   bool keepOldTail = true);
 
 struct CellValues {
     std::int32_t earth = 0, object = 0, predmet = 0, door = 0, block = 0, guard = 0;

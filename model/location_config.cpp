@@ -72,9 +72,8 @@ ConfigReading readLocationConfig(std::string_view configFile) {
         return reading;
     if ((reading.problem = checkValue("Height", reading.heightText, size.height)))
         return reading;
-    const std::int64_t bytes = LocationGrid::gridBytes(size.width, size.height);
-    if (bytes < 0 || static_cast<std::uint64_t>(bytes) > LocationGrid::maxGridBytes() ||
-        static_cast<std::int64_t>(size.width) * 2 > std::numeric_limits<std::int32_t>::max()) {
+    if (!usableGridSize(size.width, size.height)) {
+        const std::int64_t bytes = LocationGrid::gridBytes(size.width, size.height);
         reading.problem = ConfigProblem{ConfigProblem::Kind::TooLarge, "", "", bytes};
         return reading;
     }
@@ -82,13 +81,24 @@ ConfigReading readLocationConfig(std::string_view configFile) {
     return reading;
 }
 
+bool usableGridSize(std::int64_t width, std::int64_t height) {
+    if (width < 0 || height < 0 || width > std::numeric_limits<std::int32_t>::max() ||
+        height > std::numeric_limits<std::int32_t>::max())
+        return false;
+    const std::int64_t bytes = LocationGrid::gridBytes(width, height);
+    return bytes >= 0 && static_cast<std::uint64_t>(bytes) <= LocationGrid::maxGridBytes() &&
+           width * 2 <= std::numeric_limits<std::int32_t>::max();
+}
+
 bool writeLocationConfig(std::string_view configFile, std::string_view width,
-                         std::string_view height, bool notRound, std::error_code& ec) {
+                         std::string_view height, bool notRound, std::error_code& ec,
+                         bool replace) {
     // One save for all keys: a configuration is never seen with only some of
     // them, since its presence is what makes a location exist.
     const mdlINI::IniValue values[] = {{"Width", width}, {"Height", height}, {"Round", "1"}};
-    return mdlINI::WriteIniValues(configFile, "CONFIG",
-                                  std::span<const mdlINI::IniValue>(values, notRound ? 3 : 2), ec);
+    const std::span<const mdlINI::IniValue> stored(values, notRound ? 3 : 2);
+    return replace ? mdlINI::ReplaceIniValues(configFile, "CONFIG", stored, ec)
+                   : mdlINI::WriteIniValues(configFile, "CONFIG", stored, ec);
 }
 
 } // namespace model

@@ -42,10 +42,17 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 // Reads and checks the size of a location (missing keys: "120").
 ConfigReading readLocationConfig(std::string_view configFile);
 
+// Whether the editor loads a grid of width x (height + 1) cells: neither side
+// negative, the grid within LocationGrid::maxGridBytes and 2 x width within
+// 32 bits (the two-byte layers' rows).
+bool usableGridSize(std::int64_t width, std::int64_t height);
+
 // Writes a new location's configuration: Width and Height as typed, and
-// Round = "1" when the location is not round. False, with the reason in `ec`,
-// when the file could not be written.
+// Round = "1" when the location is not round. An existing file keeps its other
+// lines unless `replace` asks for a file holding these values only. False,
+// with the reason in `ec`, when the file could not be written.
 bool writeLocationConfig(std::string_view configFile, std::string_view width,
-                         std::string_view height, bool notRound, std::error_code& ec);
+                         std::string_view height, bool notRound, std::error_code& ec,
+                         bool replace = false);
 
 } // namespace model

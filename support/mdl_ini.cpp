@@ -22,6 +22,24 @@ bool readForRewrite(std::string_view file, std::optional<std::string>& bytes, st
     return true;
 }
 
+// Stores the values one after another into `bytes` (nothing: a missing
+// file); false when every key held its value already.
+bool storeValues(std::optional<std::string>& bytes, std::string_view section,
+                 std::span<const IniValue> values) {
+    bool changed = false;
+    for (const IniValue& v : values) {
+        std::optional<std::string_view> current;
+        if (bytes)
+            current = *bytes;
+        std::optional<std::string> after = ini::bytesAfterWrite(current, section, v.key, v.value);
+        if (after) {
+            bytes = std::move(*after);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 } // namespace
 
 std::error_code IniReadProblem(std::string_view file) {
@@ -63,20 +81,17 @@ bool WriteIniValues(std::string_view file, std::string_view section,
     std::optional<std::string> bytes;
     if (!readForRewrite(file, bytes, ec))
         return false;
-    bool changed = false;
-    for (const IniValue& v : values) {
-        std::optional<std::string_view> current;
-        if (bytes)
-            current = *bytes;
-        std::optional<std::string> after = ini::bytesAfterWrite(current, section, v.key, v.value);
-        if (after) {
-            bytes = std::move(*after);
-            changed = true;
-        }
-    }
-    if (!changed)
+    if (!storeValues(bytes, section, values))
         return true; // every key holds its value already
     return fsys::writeWholeFile(file, *bytes, ec);
+}
+
+bool ReplaceIniValues(std::string_view file, std::string_view section,
+                      std::span<const IniValue> values, std::error_code& ec) {
+    ec.clear();
+    std::optional<std::string> bytes;
+    storeValues(bytes, section, values);
+    return fsys::writeWholeFile(file, bytes.value_or(std::string()), ec);
 }
 
 } // namespace mdlINI

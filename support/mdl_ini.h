@@ -53,4 +53,9 @@ struct IniValue {
 bool WriteIniValues(std::string_view file, std::string_view section,
                     std::span<const IniValue> values, std::error_code& ec);
 
+// Writes the file anew, holding only these values: the bytes WriteIniValues
+// gives when the file is missing, whatever the file held before (one save).
+bool ReplaceIniValues(std::string_view file, std::string_view section,
+                      std::span<const IniValue> values, std::error_code& ec);
+
 } // namespace mdlINI

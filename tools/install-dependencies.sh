@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
+    # the JSON interchange of locations (interchange/), and the tests' JSON checks
+    nlohmann-json3-dev
     fonts-liberation
-    libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
     # the tests of the git drivers run the real git
     git
     # the outside check (tests/outside): a virtual display, input and X access
