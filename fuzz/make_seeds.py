@@ -287,6 +287,33 @@ def checker_seeds():
                                 b"[DATA]\r\nCount=65534\r\n", description))
 
 
+def interchange_seeds():
+    corpus = Corpus("interchange")
+    names = ["earth", "object", "item", "action", "block", "guard"]
+
+    def document(width, height, values, notes="", round_=True, drop=None):
+        layers = []
+        for n, name in enumerate(names):
+            if name == drop:
+                continue
+            rows = [[values(n, x, y) for x in range(width)] for y in range(height + 1)]
+            layers.append('"%s": [%s]' % (name, ",".join(
+                "[" + ",".join(str(v) for v in row) + "]" for row in rows)))
+        text = ('{"width": %d, "height": %d, "round": %s, "notes": %s, "layers": {%s}}' %
+                (width, height, "true" if round_ else "false", json.dumps(notes),
+                 ", ".join(layers)))
+        return text.encode("utf-8")
+
+    def small(n, x, y):
+        return (x * 7 + y * 3 + n) % (256 if n not in (1, 3) else 65536)
+
+    corpus.add("three-by-two", document(3, 2, small, "Заметки\r\nвторая строка"))
+    corpus.add("wide-values", document(2, 1, lambda n, x, y: 65535 if n in (1, 3) else 255))
+    corpus.add("not-round", document(1, 0, small, round_=False))
+    corpus.add("missing-layer", document(2, 2, small, drop="guard"))
+    corpus.add("out-of-range", document(2, 1, lambda n, x, y: 256 if n == 0 else 0))
+
+
 if __name__ == "__main__":
     ini_seeds()
     location_seeds()
@@ -297,3 +324,4 @@ if __name__ == "__main__":
     actions_seeds()
     cell_patch_seeds()
     checker_seeds()
+    interchange_seeds()

@@ -3,6 +3,7 @@
 #include "support/cp1251.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -12,6 +13,25 @@
 
 namespace interchange {
 namespace {
+
+// A problem is told in one line: the names and texts of the document it
+// quotes may hold line breaks and other control characters, which are shown
+// escaped.
+std::string oneLine(std::string text) {
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7F) {
+            line += c;
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
+        line += escaped;
+    }
+    return line;
+}
 
 using Json = nlohmann::json;
 
@@ -174,7 +194,7 @@ public:
                 text.erase(0, at + 4);
             else if (const auto close = text.find("] "); close != std::string::npos)
                 text.erase(0, close + 2);
-            m_problem = text;
+            m_problem = oneLine(std::move(text));
         }
         return false;
     }
@@ -223,7 +243,7 @@ public:
 
 private:
     bool refuse(std::string problem) {
-        m_problem = std::move(problem);
+        m_problem = oneLine(std::move(problem));
         return false;
     }
 

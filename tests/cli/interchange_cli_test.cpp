@@ -244,6 +244,8 @@ std::vector<BadDocument> badDocuments() {
     spoil([](json& d) { d["layers"]["objects"] = d["layers"]["object"]; },
           ": layers.objects: no such layer");
     bad.push_back({R"({"width": 2, "width": 2})", ": width: given twice"});
+    // Names quoted from the document stay on the one line of the refusal.
+    bad.push_back({R"({"layers": {"ear\r\nth": []}})", R"(: layers.ear\x0D\x0Ath: no such layer)"});
     // Row counts and lengths.
     spoil([](json& d) { d["layers"]["item"].erase(1); },
           ": layers.item: 1 rows, expected height + 1 = 2");
