@@ -1,6 +1,7 @@
 #include "model/grid_file.h"
 
 #include "model/cell_codes.h"
+#include "model/grid_records.h"
 #include "support/crash_safe_writer.h"
 
 #include <algorithm>
@@ -12,20 +13,8 @@ namespace {
 // Rows per system call: 170 rows of six slices stay within one call's limit.
 constexpr std::int32_t kRowsPerBatch = 170;
 
-std::size_t recordBytes(std::int32_t width) {
-    return static_cast<std::size_t>(width) * 8;
-}
-
-// Offset of each layer's slice within a record of a W-wide grid.
-std::size_t sliceOffset(Layer layer, std::int32_t width) {
-    std::size_t offset = 0;
-    for (Layer l : kFileLayerOrder) {
-        if (l == layer)
-            break;
-        offset += static_cast<std::size_t>(width) * bytesPerCell(l);
-    }
-    return offset;
-}
+using records::recordBytes;
+using records::sliceOffset;
 
 std::uint64_t countNonZero(const unsigned char* data, std::size_t size) {
     std::uint64_t n = 0;
