@@ -11,8 +11,10 @@ namespace canvas {
 namespace {
 
 constexpr std::int64_t kMaxOutputSide = 32768;
-// Pixels of one band's drawing, so that a band stays a few tens of megabytes.
-constexpr std::int64_t kBandPixels = std::int64_t{8} << 20;
+// Pixels and cells of one band's drawing, so that a band (its picture, and
+// the cells a zoomed renderer gathers) stays a few tens of megabytes.
+constexpr std::int64_t kBandPixels = std::int64_t{4} << 20;
+constexpr std::int64_t kBandCells = std::int64_t{1} << 20;
 
 std::int64_t scaledSide(std::int64_t side, double scale) {
     return std::max<std::int64_t>(1, std::llround(static_cast<double>(side) * scale));
@@ -89,8 +91,10 @@ QImage drawScaled(const model::LocationGrid& grid, const ResourceCatalogues& cat
     // taller than the rows drawn above it again.
     const double rowsPerOutput = static_cast<double>(sourceHeight) / outHeight;
     const int reach = BandDrawer(grid, catalogues, drawn).reachRows();
-    const auto budget = static_cast<int>(std::max<double>(
-        1.0, static_cast<double>(kBandPixels) / static_cast<double>(sourceWidth) / rowsPerOutput));
+    const double bandRows =
+        std::min(static_cast<double>(kBandPixels) / static_cast<double>(sourceWidth),
+                 static_cast<double>(kBandCells) / view.CanvasCellCountX * cell.height());
+    const auto budget = static_cast<int>(std::max(1.0, bandRows / rowsPerOutput));
     const auto least =
         static_cast<int>(std::ceil(4.0 * reach * cell.height() / std::max(1.0, rowsPerOutput)));
     const int spread = (outHeight + 8 * threads - 1) / (8 * threads);
