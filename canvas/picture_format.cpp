@@ -50,6 +50,8 @@ bool writePictureFile(const QImage& image, const std::filesystem::path& target,
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
+    if (std::string_view(format) == "PNG")
+        writer.setCompression(kPngCompression);
     if (!writer.write(image)) {
         reason = "the picture could not be encoded: " + writer.errorString().toStdString();
         return false;

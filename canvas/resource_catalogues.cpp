@@ -335,9 +335,13 @@ void ResourceCatalogues::measureObjectReach() {
     // Codes without an entry draw the placeholder.
     const MaskedImage& placeholder = m_builtin.placeholderSprite();
     int reach = std::max(placeholder.width(), m_builtin.picEmpry(0).width() + 1);
-    for (const ObjectPicture& entry : m_objectBuffer)
+    int down = std::max(placeholder.height(), m_builtin.picEmpry(0).height() + 1);
+    for (const ObjectPicture& entry : m_objectBuffer) {
         reach = std::max({reach, entry.sprite.width(), entry.picture.width() + 1});
+        down = std::max({down, entry.sprite.height(), entry.picture.height() + 1});
+    }
     m_objectReach = reach;
+    m_objectDownReach = down;
 }
 
 bool ResourceCatalogues::hasObjectEntry(int entry) const {

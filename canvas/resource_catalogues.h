@@ -86,6 +86,9 @@ public:
     // How far right of its cell's left edge an object can reach: the widest
     // picture, and its contour one pixel past it.
     int objectReach() const { return m_objectReach; }
+    // The same downwards from its cell's top edge: the tallest picture, and
+    // its contour one pixel past it.
+    int objectDownReach() const { return m_objectDownReach; }
 
     // Changes whenever the ground buffers may have changed; no two catalogue
     // objects share a value.
@@ -113,6 +116,7 @@ private:
     std::uint64_t m_earthGeneration = 0;
     std::uint64_t m_objectGeneration = 0;
     int m_objectReach = 0;
+    int m_objectDownReach = 0;
 };
 
 } // namespace canvas

@@ -1,15 +1,20 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/location_arguments.h"
+#include "cli/progress_line.h"
 
+#include "canvas/banded_drawing.h"
 #include "canvas/map_renderer.h"
 #include "canvas/picture_format.h"
 #include "canvas/resource_catalogues.h"
+#include "canvas/scaled_drawing.h"
 #include "canvas/view_zoom.h"
 #include "model/location_loader.h"
 #include "support/cp1251.h"
 #include "support/file_system.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <QGuiApplication>
 #include <QImage>
@@ -21,7 +26,7 @@ const char* const kUsage =
     R"(usage: mapedit render [--root DIR] --map NAME [--location NAME] [--resources FOLDER]
                       [--view X,Y] [--cells COLS,ROWS] [--cell-size W,H]
                       [--cursor COL,ROW | --no-cursor] [--show LIST] [--whole]
-                      [--allow-missing-pictures] [--zoom L] --out FILE
+                      [--allow-missing-pictures] [--zoom L | --scale S] --out FILE
 
 Draws a location's view exactly as the editor's canvas does and writes it as a
 picture of CellWidth x COLS by CellHeight x ROWS pixels, in the format FILE's
@@ -41,12 +46,30 @@ extension names: .png, .bmp, .ppm or .jpg (any case).
                warning); without it nothing is written and the exit code is 1
   --zoom       the view zoomed to L pixels for each 32 of a cell (4, 8 and 16
                zoom out, 48 and 64 in; 32 is no zoom)
+  --scale      the picture scaled down by S (0 < S <= 1): each side
+               round(side x S) pixels, each pixel the average of the box of
+               full-size pixels it stands for; the full-size picture is
+               never held whole. Views of more than 2^28 pixels are averaged
+               from the view drawn at a zoom (at least twice the output)
+The picture is drawn on every core of the machine.
 The file is written whole or not at all: an existing file stays as it was
 when the write fails.
 )";
 
 constexpr long long kMaxSide = 16384;
 constexpr long long kMaxBytes = 1ll << 30;
+constexpr int kBadScale = 2;
+
+// The scale as the user wrote it, or nothing when it is not a number in (0, 1].
+std::optional<double> parseScale(const std::string& text) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front())))
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(value) || !(value > 0.0 && value <= 1.0))
+        return std::nullopt;
+    return value;
+}
 
 std::pair<long long, long long> parsePair(const std::string& text, const std::string& what) {
     const auto comma = text.find(',');
@@ -149,7 +172,7 @@ int runRender(const Args& args) {
     }
     std::set<std::string> valued = locationOptions();
     valued.insert({"--resources", "--view", "--cells", "--cell-size", "--cursor", "--show", "--out",
-                   "--zoom"});
+                   "--zoom", "--scale"});
     const CommandLine line(args, valued, {"--no-cursor", "--whole", "--allow-missing-pictures"});
     if (!line.positional().empty())
         throw Failure{"unexpected argument \"" + line.positional().front() + "\""};
@@ -159,6 +182,18 @@ int runRender(const Args& args) {
     if (!canvas::pictureFormatFor(out))
         throw Failure{"cannot write " + out + ": unknown picture format (use " +
                       canvas::kPictureExtensions + ")"};
+    std::optional<double> scale;
+    if (const auto text = line.value("--scale")) {
+        scale = parseScale(*text);
+        if (!scale) {
+            std::cerr << "mapedit render: --scale takes a number above 0 and at most 1 (such as "
+                         "0.25), not \""
+                      << *text << "\"\n";
+            return kBadScale;
+        }
+        if (line.has("--zoom"))
+            throw Failure{"--scale and --zoom exclude each other"};
+    }
     if (line.has("--cursor") && line.has("--no-cursor"))
         throw Failure{"--cursor and --no-cursor exclude each other"};
 
@@ -209,9 +244,21 @@ int runRender(const Args& args) {
         view.CanvasCellCountY = location.size.height;
         view.drawCursor = false;
     }
+    std::optional<canvas::ScaledPlan> plan;
+    if (scale) {
+        plan = canvas::planScaled(view, *scale);
+        if (!plan)
+            throw Failure{"--scale " + *line.value("--scale") +
+                          " gives no picture that can be drawn for a view of " +
+                          std::to_string(view.CanvasCellCountX) + " x " +
+                          std::to_string(view.CanvasCellCountY) + " cells (at most " +
+                          std::to_string(kMaxSide) + " pixels a side)"};
+    }
     const QSize cell = canvas::zoomedCellSize(view);
-    const long long width = static_cast<long long>(cell.width()) * view.CanvasCellCountX;
-    const long long height = static_cast<long long>(cell.height()) * view.CanvasCellCountY;
+    const long long width =
+        plan ? plan->output.width() : static_cast<long long>(cell.width()) * view.CanvasCellCountX;
+    const long long height = plan ? plan->output.height()
+                                  : static_cast<long long>(cell.height()) * view.CanvasCellCountY;
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
         width * height * 4 > kMaxBytes)
         throw Failure{"a picture of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -247,14 +294,22 @@ int runRender(const Args& args) {
                   << " bytes the location needs; the missing cells are drawn empty\n";
     }
 
-    QImage picMap;
-    canvas::MapRenderer renderer;
-    renderer.DrawMap(picMap, grid, catalogues, view);
+    ProgressLine progress;
+    const auto drawing = [&progress](std::int64_t done, std::int64_t total) {
+        progress.show("drawing", static_cast<std::uint64_t>(done),
+                      static_cast<std::uint64_t>(total));
+    };
+    const int threads = canvas::drawingThreads();
+    QImage picMap = plan ? canvas::drawScaled(grid, catalogues, view, *plan, threads, drawing)
+                         : canvas::drawViewInBands(grid, catalogues, view, threads, drawing);
     if (picMap.isNull())
         throw Failure{"the view could not be drawn"};
+    progress.show("writing " + out);
     std::string reason;
-    if (!canvas::writePictureFile(picMap.convertToFormat(QImage::Format_RGB888),
-                                  canvas::nativePath(out), reason))
+    const bool written = canvas::writePictureFile(picMap.convertToFormat(QImage::Format_RGB888),
+                                                  canvas::nativePath(out), reason);
+    progress.clear();
+    if (!written)
         throw Failure{"cannot write " + out + ": " + reason};
     return 0;
 }
