@@ -127,6 +127,10 @@ std::string tiledGridFileOf(const std::string& world) {
 }
 
 int runQuietly(const std::string& program, const std::vector<std::string>& args) {
+    return runQuietlyMeasured(program, args).exitCode;
+}
+
+QuietRun runQuietlyMeasured(const std::string& program, const std::vector<std::string>& args) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -139,10 +143,12 @@ int runQuietly(const std::string& program, const std::vector<std::string>& args)
     const int rc = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0)
-        return -1;
+        return {};
     int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+            static_cast<std::uint64_t>(usage.ru_maxrss) * 1024};
 }
 
 std::uint64_t peakResidentBytes() {

@@ -32,6 +32,14 @@ std::string tiledGridFileOf(const std::string& world);
 // Runs a program to its end, its output discarded; returns the exit code.
 int runQuietly(const std::string& program, const std::vector<std::string>& args);
 
+// The same, with the child's peak resident memory; exit code -1 when it could
+// not be started or did not exit.
+struct QuietRun {
+    int exitCode = -1;
+    std::uint64_t peakResidentBytes = 0;
+};
+QuietRun runQuietlyMeasured(const std::string& program, const std::vector<std::string>& args);
+
 // The baseline of the drawing benchmarks: each iteration copies a picture of
 // width x height 32-bit pixels into another, a plain copy of memory.
 void plainPictureCopy(benchmark::State& state, int width, int height);

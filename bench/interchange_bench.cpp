@@ -16,7 +16,6 @@
 #include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,26 +45,11 @@ double peakOf(const rusage& usage) {
 // Runs the command-line tool to its end, its output discarded.
 ChildRun runCommand(const std::vector<std::string>& args) {
     ChildRun run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv{const_cast<char*>(MAPEDIT_CLI)};
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
     const auto start = Clock::now();
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, MAPEDIT_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0)
-        return run;
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    const bench_support::QuietRun quiet = bench_support::runQuietlyMeasured(MAPEDIT_CLI, args);
     run.seconds = secondsSince(start);
-    run.peakMB = peakOf(usage);
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.peakMB = static_cast<double>(quiet.peakResidentBytes) / (1024.0 * 1024.0);
+    run.ok = quiet.exitCode == 0;
     return run;
 }
 

@@ -23,7 +23,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
@@ -75,24 +74,8 @@ std::string renderWorld(std::int32_t width, std::int32_t height) {
 
 // Runs mapedit to its end; returns its exit code and its peak resident bytes.
 std::pair<int, std::uint64_t> runMeasured(const std::vector<std::string>& args) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv{const_cast<char*>(MAPEDIT_CLI)};
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, MAPEDIT_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0)
-        return {-1, 0};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-            static_cast<std::uint64_t>(usage.ru_maxrss) * 1024};
+    const bench_support::QuietRun run = bench_support::runQuietlyMeasured(MAPEDIT_CLI, args);
+    return {run.exitCode, run.peakResidentBytes};
 }
 
 std::vector<std::string> renderArgs(const std::string& world, const std::string& out) {

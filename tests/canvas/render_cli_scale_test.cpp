@@ -19,33 +19,7 @@ namespace {
 struct ScaleWorld : CanvasWorld {
     ScaleWorld() {
         writeLocation("main", 13, 9);
-        const auto resources = root().path() / "Resources";
-        std::filesystem::create_directories(resources);
-        std::string level0 = "[DATA]\r\nCount=6\r\n";
-        for (int i = 0; i <= 6; ++i) {
-            QImage tile(32, 32, QImage::Format_RGB32);
-            tile.fill(qRgb(30 * i, 200 - 20 * i, 90));
-            tile.setPixel(5, 7, qRgb(255, 255, 255));
-            tile.save(
-                QString::fromStdString((resources / ("t" + std::to_string(i) + ".bmp")).string()));
-            level0 +=
-                "[OBJ-" + std::to_string(i) + "]\r\nFileName=t" + std::to_string(i) + ".bmp\r\n";
-        }
-        root().write("Resources/level0.ini", level0);
-        QImage sprite(48, 40, QImage::Format_RGB32), mask(48, 40, QImage::Format_RGB32);
-        sprite.fill(Qt::white);
-        mask.fill(Qt::white);
-        for (int y = 4; y < 36; ++y) {
-            for (int x = 8; x < 44; ++x) {
-                sprite.setPixel(x, y, qRgb(120, 60, 10 + x));
-                mask.setPixel(x, y, qRgb(0, 0, 0));
-            }
-        }
-        sprite.save(QString::fromStdString((resources / "house.bmp").string()));
-        mask.save(QString::fromStdString((resources / "house_m.bmp").string()));
-        root().write(
-            "Resources/level1.ini",
-            "[DATA]\r\nCount=0\r\n[OBJ-0]\r\nFileName=house.bmp\r\nMaskFileName=house_m.bmp\r\n");
+        writeTilesAndHouse(32, QPoint(5, 7));
     }
 
     std::string out(const std::string& name) const { return (root().path() / name).string(); }
