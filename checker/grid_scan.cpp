@@ -4,9 +4,9 @@
 #include <bit>
 #include <condition_variable>
 #include <cstring>
-#include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #if defined(__SSE2__)
@@ -17,7 +17,7 @@ namespace checker::detail {
 namespace {
 
 // Memory the rows kept for footprints may take.
-constexpr std::size_t kFootprintRowBytes = std::size_t{40} << 20;
+constexpr std::size_t kFootprintRowBytes = std::size_t{24} << 20;
 
 std::size_t recordBytes(std::int32_t width) {
     return static_cast<std::size_t>(width) * 8;
@@ -109,50 +109,48 @@ void forCellsAtLeast(const unsigned char* data, std::size_t width, std::uint32_t
     }
 }
 
-// The rows read so far, kept in a ring: row y in slot y % capacity. The
-// first rows' Blocks stay apart for footprints that wrap past the last row.
-class RowRing {
+// The rows of the grid one window holds, [first, end), one record after
+// another, beside the rows kept for the whole scan: the Blocks of the first
+// rows (for footprints that wrap past the last row) and a last row the file
+// holds only in part, its missing bytes empty.
+class GridRows {
 public:
-    // Room for `ringRows` rows, and the Blocks of the first `headRows` rows.
-    RowRing(std::int32_t width, std::int64_t ringRows, std::int64_t headRows)
-        : m_width(static_cast<std::size_t>(width)), m_record(recordBytes(width)),
-          m_capacity(static_cast<std::size_t>(ringRows)),
-          m_rows(std::make_unique_for_overwrite<unsigned char[]>(m_capacity * m_record)),
-          m_head(static_cast<std::size_t>(headRows) * m_width), m_headRows(headRows) {}
+    GridRows(std::int32_t width, const unsigned char* head, const unsigned char* tail,
+             std::int64_t tailRow)
+        : m_width(static_cast<std::size_t>(width)), m_record(recordBytes(width)), m_head(head),
+          m_tail(tail), m_tailRow(tailRow) {}
 
-    std::size_t capacity() const { return m_capacity; }
-    unsigned char* slot(std::int64_t y) {
-        return m_rows.get() +
-               static_cast<std::size_t>(y % static_cast<std::int64_t>(m_capacity)) * m_record;
+    // The first rows' Blocks are in `head` from now on.
+    void keepHead(std::int64_t rows) { m_headRows = rows; }
+    void setWindow(const unsigned char* data, std::int64_t first, std::int64_t end) {
+        m_data = data;
+        m_first = first;
+        m_end = end;
     }
     const unsigned char* row(std::int64_t y) const {
-        return m_rows.get() +
-               static_cast<std::size_t>(y % static_cast<std::int64_t>(m_capacity)) * m_record;
+        if (y == m_tailRow)
+            return m_tail;
+        return m_data + static_cast<std::size_t>(y - m_first) * m_record;
     }
-    // Keeps the Blocks of the first rows once they are read.
-    void keepHead(std::int64_t first, std::int64_t end) {
-        for (std::int64_t y = first; y < end && y < m_headRows; ++y)
-            std::memcpy(m_head.data() + static_cast<std::size_t>(y) * m_width, blocks(row(y)),
-                        m_width);
-    }
-    const unsigned char* blocks(const unsigned char* record) const { return record + 6 * m_width; }
-    // The Blocks row y when it is still kept: in the ring (rows low..end) or
-    // among the first rows; null otherwise.
-    const unsigned char* blocksOf(std::int64_t y, std::int64_t low, std::int64_t end) const {
-        if (y >= low && y < end)
-            return blocks(row(y));
-        if (y < m_headRows && y < end)
-            return m_head.data() + static_cast<std::size_t>(y) * m_width;
+    // The Blocks of row y when they are at hand; null otherwise.
+    const unsigned char* blocksOf(std::int64_t y) const {
+        if ((y >= m_first && y < m_end) || y == m_tailRow)
+            return row(y) + 6 * m_width;
+        if (y < m_headRows)
+            return m_head + static_cast<std::size_t>(y) * m_width;
         return nullptr;
     }
 
 private:
     std::size_t m_width;
     std::size_t m_record;
-    std::size_t m_capacity;
-    std::unique_ptr<unsigned char[]> m_rows;
-    std::vector<unsigned char> m_head;
-    std::int64_t m_headRows;
+    const unsigned char* m_head;
+    std::int64_t m_headRows = 0;
+    const unsigned char* m_tail;
+    std::int64_t m_tailRow; // -1 when the file holds every row whole
+    const unsigned char* m_data = nullptr;
+    std::int64_t m_first = 0;
+    std::int64_t m_end = 0;
 };
 
 // The first value a table flags (its size when none).
@@ -192,8 +190,8 @@ public:
         }
     }
 
-    void checkRow(const RowRing& ring, std::int64_t y, std::int64_t low, std::int64_t end) {
-        const unsigned char* record = ring.row(y);
+    void checkRow(const GridRows& rows, std::int64_t y) {
+        const unsigned char* record = rows.row(y);
         const auto w = static_cast<std::size_t>(m_width);
         const auto row = static_cast<std::int32_t>(y);
         const unsigned char* earths = record;
@@ -207,8 +205,8 @@ public:
             });
         if (m_firstObject < m_objects.size()) {
             if (m_anyFootprint) {
-                findFootprintRows(ring, y, low, end);
-                prefetchBlocks(ring, y + m_tables.footprintDepth + 1, low, end);
+                findFootprintRows(rows, y);
+                prefetchBlocks(rows, y + m_tables.footprintDepth + 1);
             }
             forCellsAtLeast<2>(objects, w, m_firstObject, [&](std::size_t x) {
                 const std::uint32_t code = twoBytes(objects + 2 * x);
@@ -244,10 +242,10 @@ private:
 
     // Asks for the Blocks of a row the footprints of the next row reach
     // first, so that they come from memory while this row is checked.
-    void prefetchBlocks(const RowRing& ring, std::int64_t y, std::int64_t low, std::int64_t end) {
+    void prefetchBlocks(const GridRows& rows, std::int64_t y) {
         if (y >= m_height)
             y -= m_height;
-        const unsigned char* blocks = ring.blocksOf(y, low, end);
+        const unsigned char* blocks = rows.blocksOf(y);
         if (!blocks)
             return;
         for (std::int32_t x = 0; x < m_width; x += 64)
@@ -256,13 +254,12 @@ private:
 
     // The Blocks rows the footprints of row y's objects reach, row y + dy
     // (wrapped into the world) at dy. A row no longer kept reads as blocked.
-    void findFootprintRows(const RowRing& ring, std::int64_t y, std::int64_t low,
-                           std::int64_t end) {
+    void findFootprintRows(const GridRows& rows, std::int64_t y) {
         for (std::size_t dy = 0; dy < m_footprintRows.size(); ++dy) {
             std::int64_t row = y + static_cast<std::int64_t>(dy);
             if (row >= m_height)
                 row -= m_height;
-            const unsigned char* blocks = ring.blocksOf(row, low, end);
+            const unsigned char* blocks = rows.blocksOf(row);
             m_footprintRows[dy] = {blocks ? blocks : m_unreachedRow.data(),
                                    static_cast<std::int32_t>(row)};
         }
@@ -298,166 +295,130 @@ private:
     bool m_anyFootprint = false;
 };
 
-// Reads the grid's row blocks into the ring one after another.
-class BlockSource {
+// Where the grid's rows are in the file, and which the scan looks at.
+struct GridLayout {
+    std::size_t record = 0;     // bytes of a row
+    std::int64_t rows = 0;      // rows looked at: the grid's, as far as the file holds them
+    std::int64_t wholeRows = 0; // rows the file holds whole
+    std::int64_t windowRows = 0;
+    std::int32_t depth = 0; // rows below a row its footprints reach
+};
+
+// Rows [first, end) of the grid read into memory; rows [first, checkEnd) are
+// checked with it, the rest are there for the footprints of those rows.
+struct Window {
+    std::int64_t first = 0;
+    std::int64_t end = 0;
+    std::int64_t checkEnd = 0;
+    std::unique_ptr<unsigned char[]> buffer;
+    std::size_t bufferBytes = 0;
+    bool fileEnded = false; // the file ended before these rows did: nothing follows
+    std::error_code error;  // why it ended, when a read failed
+};
+
+// Reads the windows, one after another, on the thread that asks.
+class WindowSource {
 public:
-    struct Block {
-        std::int64_t end = 0;        // rows read with this block and before
-        std::uint64_t bytesRead = 0; // bytes read with this block and before
-        bool last = false;           // no block follows
-        std::error_code error;       // why the file could not be read further
-    };
+    WindowSource(fsys::File& file, const GridLayout& layout) : m_file(file), m_layout(layout) {}
 
-    BlockSource(fsys::File& file, RowRing& ring, std::int64_t rows, std::int64_t blockRows,
-                std::size_t record)
-        : m_file(file), m_ring(ring), m_rows(rows), m_blockRows(blockRows), m_record(record) {}
-
-    // The rows the next block holds: never past the ring's end.
-    std::int64_t nextCount() const {
-        const auto capacity = static_cast<std::int64_t>(m_ring.capacity());
-        const std::int64_t slotEnd = m_end + capacity - m_end % capacity;
-        return std::min({m_rows - m_end, m_blockRows, slotEnd - m_end});
-    }
-    std::int64_t end() const { return m_end; }
-
-    Block read() {
-        const std::int64_t count = nextCount();
-        Block block;
-        std::size_t got = 0;
-        const bool read = m_file.read(m_ring.slot(m_end),
-                                      static_cast<std::size_t>(count) * m_record, got, block.error);
-        if (read) {
-            m_bytes += got;
-            auto full = static_cast<std::int64_t>(got / m_record);
-            if (got < static_cast<std::size_t>(count) * m_record) {
-                block.last = true;
-                if (got % m_record) { // a partial last record: its missing bytes read as empty
-                    std::memset(m_ring.slot(m_end) + got, 0, m_record - got % m_record);
-                    ++full;
-                }
-            }
-            m_ring.keepHead(m_end, m_end + full);
-            m_end += full;
+    // The window of the rows from `first` on, read into the buffer of
+    // `reuse` (a window done with) when it is large enough.
+    Window read(std::int64_t first, Window reuse) const {
+        Window window;
+        window.first = first;
+        window.checkEnd = std::min(first + m_layout.windowRows, m_layout.rows);
+        window.end =
+            std::max(std::min(window.checkEnd + m_layout.depth, m_layout.wholeRows), first);
+        const std::size_t bytes = static_cast<std::size_t>(window.end - first) * m_layout.record;
+        if (reuse.buffer && reuse.bufferBytes >= bytes) {
+            window.buffer = std::move(reuse.buffer);
+            window.bufferBytes = reuse.bufferBytes;
+        } else {
+            window.buffer =
+                std::make_unique_for_overwrite<unsigned char[]>(std::max<std::size_t>(bytes, 1));
+            window.bufferBytes = bytes;
         }
-        block.last = block.last || !read || m_end >= m_rows;
-        block.end = m_end;
-        block.bytesRead = m_bytes;
-        return block;
+        std::size_t got = 0;
+        const std::uint64_t offset = static_cast<std::uint64_t>(first) * m_layout.record;
+        if (!m_file.readAt(offset, window.buffer.get(), bytes, got, window.error) || got < bytes) {
+            // The file is shorter than when the scan began: it ends here.
+            window.end = first + static_cast<std::int64_t>(got / m_layout.record);
+            window.checkEnd = std::min(window.checkEnd, window.end);
+            window.fileEnded = true;
+        }
+        return window;
     }
 
 private:
     fsys::File& m_file;
-    RowRing& m_ring;
-    const std::int64_t m_rows;
-    const std::int64_t m_blockRows;
-    const std::size_t m_record;
-    std::int64_t m_end = 0;
-    std::uint64_t m_bytes = 0;
+    const GridLayout& m_layout;
 };
 
-// Reads each block when it is asked for.
-class SameThreadReader {
+// Reads the next window on a thread of its own while the rows of the one
+// before it are checked; a window done with is handed back for its buffer.
+class WindowAhead {
 public:
-    using Block = BlockSource::Block;
-    explicit SameThreadReader(const BlockSource& source) : m_source(source) {}
-    Block next() { return m_source.read(); }
-    void release(std::int64_t) {}
-    void stop() {}
-
-private:
-    BlockSource m_source;
-};
-
-// Reads the blocks on a thread of its own, so that the next block is read
-// while the rows before it are checked. A block is read only into slots
-// whose rows the checking is done with.
-class ThreadReader {
-public:
-    using Block = BlockSource::Block;
-    explicit ThreadReader(const BlockSource& source, std::int64_t capacity)
-        : m_source(source), m_capacity(capacity), m_thread([this] { run(); }) {}
-    ~ThreadReader() { stop(); }
-
-    // Waits for the next block.
-    Block next() {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return !m_blocks.empty(); });
-        const Block block = m_blocks.front();
-        m_blocks.pop_front();
-        return block;
-    }
-    // The rows below `row` are no longer looked at.
-    void release(std::int64_t row) {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_released = row;
-        }
-        m_changed.notify_all();
-    }
-    void stop() {
+    WindowAhead(const WindowSource& source, std::int64_t rows, std::int64_t windowRows)
+        : m_source(source), m_rows(rows), m_windowRows(windowRows), m_thread([this] { run(); }) {}
+    ~WindowAhead() {
         {
             const std::lock_guard lock(m_mutex);
             m_stop = true;
         }
         m_changed.notify_all();
-        if (m_thread.joinable())
-            m_thread.join();
+        m_thread.join();
+    }
+
+    Window next() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_ready.has_value(); });
+        Window window = std::move(*m_ready);
+        m_ready.reset();
+        m_changed.notify_all();
+        return window;
+    }
+    void done(Window window) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_done = std::move(window);
+        }
+        m_changed.notify_all();
     }
 
 private:
     void run() {
-        for (bool last = false; !last;) {
-            const std::int64_t reach = m_source.end() + m_source.nextCount();
+        for (std::int64_t first = 0; first < m_rows; first += m_windowRows) {
+            Window reuse;
             {
                 std::unique_lock lock(m_mutex);
-                m_changed.wait(lock, [&] { return m_stop || reach - m_capacity <= m_released; });
+                m_changed.wait(lock, [&] { return m_stop || !m_ready.has_value(); });
                 if (m_stop)
                     return;
+                reuse = std::move(m_done);
+                m_done = Window{};
             }
-            const Block block = m_source.read();
-            last = block.last;
+            Window window = m_source.read(first, std::move(reuse));
+            const bool ended = window.fileEnded;
             {
                 const std::lock_guard lock(m_mutex);
-                m_blocks.push_back(block);
+                m_ready = std::move(window);
             }
             m_changed.notify_all();
+            if (ended)
+                return;
         }
     }
 
-    BlockSource m_source;
-    const std::int64_t m_capacity;
+    const WindowSource& m_source;
+    const std::int64_t m_rows;
+    const std::int64_t m_windowRows;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<Block> m_blocks;
-    std::int64_t m_released = 0;
+    std::optional<Window> m_ready;
+    Window m_done;
     bool m_stop = false;
     std::thread m_thread; // last: it starts once the rest is ready
 };
-
-template <typename Reader>
-ScanOutcome checkBlocks(Reader& reader, RowChecker& checker, const RowRing& ring,
-                        std::int32_t depth, const std::function<bool(std::uint64_t)>& progress) {
-    ScanOutcome outcome;
-    std::int64_t checked = 0; // rows checked
-    for (bool last = false; !last;) {
-        const typename Reader::Block block = reader.next();
-        last = block.last;
-        outcome.bytesRead = block.bytesRead;
-        outcome.error = block.error;
-        // Rows below `checked` may be refilled by the reader meanwhile.
-        const std::int64_t low = checked;
-        const std::int64_t upTo = last ? block.end : block.end - depth;
-        for (; checked < upTo; ++checked)
-            checker.checkRow(ring, checked, low, block.end);
-        reader.release(checked);
-        if (progress && !progress(outcome.bytesRead)) {
-            reader.stop();
-            outcome.cancelled = true;
-            return outcome;
-        }
-    }
-    return outcome;
-}
 
 } // namespace
 
@@ -469,8 +430,9 @@ std::int32_t deepestCheckableFootprint(std::int32_t width) {
 ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
                      const ScanTables& tables, ScanTallies& tallies,
                      const std::function<bool(std::uint64_t)>& progress) {
-    const std::size_t record = recordBytes(width);
-    if (record == 0)
+    GridLayout layout;
+    layout.record = recordBytes(width);
+    if (layout.record == 0)
         return {};
     // The rows the file holds, a last one in part: rows past its end are
     // empty cells and not looked at. A file that does not hold one whole row
@@ -478,32 +440,70 @@ ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
     // so memory follows the file, not the claim.
     std::error_code sizeError;
     const std::uint64_t fileBytes = file.size(sizeError);
-    if (sizeError || fileBytes < record)
+    if (sizeError || fileBytes < layout.record)
         return {};
-    const std::int64_t rows = std::min<std::int64_t>(
-        std::int64_t{height} + 1, static_cast<std::int64_t>((fileBytes + record - 1) / record));
+    layout.rows = std::min<std::int64_t>(
+        std::int64_t{height} + 1,
+        static_cast<std::int64_t>((fileBytes + layout.record - 1) / layout.record));
+    layout.wholeRows = std::min(layout.rows, static_cast<std::int64_t>(fileBytes / layout.record));
     // Footprints wrap only when the world has rows to wrap over.
-    const std::int32_t depth = height > 0 ? std::min(tables.footprintDepth, height) : 0;
-    const auto blockRows =
-        static_cast<std::int64_t>(std::max<std::size_t>(1, kBlockBytes / record));
-    // A row is checked once the rows its footprints reach are read: the ring
-    // holds the rows read but not checked, the block being checked and the
-    // block being read (or the whole grid when it is smaller). A footprint
-    // reaching past the last row wraps to the first rows (the last row's own
-    // cells included: row H wraps to row 0).
+    layout.depth = height > 0 ? std::min(tables.footprintDepth, height) : 0;
+    layout.windowRows =
+        static_cast<std::int64_t>(std::max<std::size_t>(1, kBlockBytes / layout.record));
+
+    // A last row held in part, its missing bytes empty.
+    std::vector<unsigned char> tail;
+    const std::int64_t tailRow = layout.wholeRows < layout.rows ? layout.wholeRows : -1;
+    if (tailRow >= 0) {
+        tail.assign(layout.record, 0);
+        std::size_t got = 0;
+        std::error_code ec;
+        file.readAt(static_cast<std::uint64_t>(tailRow) * layout.record, tail.data(), layout.record,
+                    got, ec);
+    }
+    // The Blocks of the first rows, for footprints that reach past the last
+    // row (the last row's own cells included: row H wraps to row 0).
     const bool footprints = std::any_of(tables.objects.begin(), tables.objects.end(),
                                         [](std::uint8_t f) { return f & kObjectFootprint; });
-    RowRing ring(width, std::min(2 * blockRows + depth, rows),
-                 footprints ? std::min<std::int64_t>(std::int64_t{depth} + 1, rows) : 0);
+    const std::int64_t headRows =
+        footprints ? std::min<std::int64_t>(std::int64_t{layout.depth} + 1, layout.rows) : 0;
+    std::vector<unsigned char> head(static_cast<std::size_t>(headRows) *
+                                    static_cast<std::size_t>(width));
+    GridRows gridRows(width, head.data(), tail.data(), tailRow);
     RowChecker checker(width, std::max(height, 1), tables, tallies);
-    const BlockSource source(file, ring, rows, blockRows, record);
-    // A grid of one block has nothing to read while it is checked.
-    if (rows <= blockRows) {
-        SameThreadReader reader(source);
-        return checkBlocks(reader, checker, ring, depth, progress);
+
+    const WindowSource source(file, layout);
+    // A grid of one window has nothing to read while it is checked.
+    std::optional<WindowAhead> ahead;
+    if (layout.rows > layout.windowRows)
+        ahead.emplace(source, layout.rows, layout.windowRows);
+    ScanOutcome outcome;
+    for (std::int64_t first = 0; first < layout.rows;) {
+        Window window = ahead ? ahead->next() : source.read(first, Window{});
+        gridRows.setWindow(window.buffer.get(), window.first, window.end);
+        if (window.first == 0) {
+            for (std::int64_t y = 0; y < headRows; ++y)
+                std::memcpy(head.data() + static_cast<std::size_t>(y) * width, gridRows.blocksOf(y),
+                            static_cast<std::size_t>(width));
+            gridRows.keepHead(headRows);
+        }
+        for (std::int64_t y = window.first; y < window.checkEnd; ++y)
+            checker.checkRow(gridRows, y);
+        outcome.bytesRead = std::min<std::uint64_t>(
+            fileBytes, static_cast<std::uint64_t>(window.checkEnd) * layout.record);
+        outcome.error = window.error;
+        first = window.checkEnd;
+        const bool ended = window.fileEnded;
+        if (ahead)
+            ahead->done(std::move(window));
+        if (ended)
+            break;
+        if (progress && !progress(outcome.bytesRead)) {
+            outcome.cancelled = true;
+            break;
+        }
     }
-    ThreadReader reader(source, static_cast<std::int64_t>(ring.capacity()));
-    return checkBlocks(reader, checker, ring, depth, progress);
+    return outcome;
 }
 
 } // namespace checker::detail

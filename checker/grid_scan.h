@@ -49,7 +49,7 @@ struct ScanOutcome {
     std::error_code error; // set when the file could not be read to its end
 };
 
-// The bytes of one row block read: a multiple of a record, about this much.
+// The bytes of the rows checked with one window: a multiple of a record, about this much.
 constexpr std::size_t kBlockBytes = std::size_t{4} << 20;
 
 // The cells of a row tested at once for a value the tables flag; a chunk
@@ -58,10 +58,12 @@ constexpr std::size_t kBlockBytes = std::size_t{4} << 20;
 constexpr std::size_t kScanChunk = 64;
 
 // Reads the W x (H + 1) cells of an open grid file (records of 8W bytes) and
-// counts every cell the tables flag. The next block is read on a thread of its
-// own while the rows before it are checked. `progress` is called with the
-// bytes read so far after each block; false cancels. Rows missing from a
-// short file are not looked at.
+// counts every cell the tables flag. The file is read a window of rows at a
+// time, the next window on a thread of its own while the rows of the one
+// before it are checked. A file cut short meanwhile ends the scan where it
+// ends; a read that fails ends it too, with the error. `progress` is called
+// with the bytes read so far after each window; false cancels. Rows missing
+// from a short file are not looked at.
 ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
                      const ScanTables& tables, ScanTallies& tallies,
                      const std::function<bool(std::uint64_t)>& progress);
