@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include "canvas/png_encoding.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <fcntl.h>
@@ -155,6 +157,23 @@ void BM_EncodePng(benchmark::State& state) {
     state.counters["file_MB"] = static_cast<double>(bytes) / 1e6;
 }
 
+// The striped encoder at zlib level range(0) with row filter range(1), on
+// range(2) threads (0: every core).
+void BM_EncodePngStriped(benchmark::State& state) {
+    Loaded& l = loaded();
+    const QImage picture = canvas::drawViewInBands(l.grid, l.catalogues, l.view, 1)
+                               .convertToFormat(QImage::Format_RGB888);
+    canvas::PngEncoding encoding;
+    encoding.level = static_cast<int>(state.range(0));
+    encoding.filter = static_cast<canvas::PngRowFilter>(state.range(1));
+    encoding.threads = state.range(2) ? static_cast<int>(state.range(2)) : canvas::drawingThreads();
+    std::size_t bytes = 0;
+    for (auto _ : state)
+        bytes = canvas::encodePng(picture, encoding).size();
+    state.counters["file_MB"] = static_cast<double>(bytes) / 1e6;
+    state.counters["threads"] = encoding.threads;
+}
+
 void BM_RenderScaled9999To4096(benchmark::State& state) {
     const std::string world = renderWorld(9999, 9999);
     const std::string out = world + "/scaled.png";
@@ -188,6 +207,10 @@ BENCHMARK(BM_EncodePng)
     ->Arg(60)
     ->Arg(80)
     ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_EncodePngStriped)
+    ->ArgsProduct({{1, 2, 3}, {0, 1, 2, 4}, {1, 0}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK(BM_RenderScaled9999To4096)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -1,5 +1,6 @@
 #include "canvas/picture_format.h"
 
+#include "canvas/banded_drawing.h"
 #include "support/crash_safe_writer.h"
 
 #include <QBuffer>
@@ -10,6 +11,14 @@
 #include <cctype>
 
 namespace canvas {
+
+const PngEncoding kPngEncoding = [] {
+    PngEncoding encoding;
+    encoding.level = 2;
+    encoding.filter = PngRowFilter::None;
+    encoding.threads = drawingThreads();
+    return encoding;
+}();
 
 const char* pictureFormatFor(std::string_view fileName) {
     const std::size_t dot = fileName.find_last_of('.');
@@ -46,17 +55,27 @@ bool writePictureFile(const QImage& image, const std::filesystem::path& target,
     }
     // The whole picture is made in memory first, so a failure of the encoder
     // touches no file.
+    std::error_code ec;
+    if (std::string_view(format) == "PNG") {
+        const std::string png = encodePng(image, kPngEncoding);
+        if (png.empty()) {
+            reason = "the picture could not be encoded (not enough memory)";
+            return false;
+        }
+        if (!fsys::replaceNativeFile(target, png, ec)) {
+            reason = ec.message();
+            return false;
+        }
+        return true;
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    if (std::string_view(format) == "PNG")
-        writer.setCompression(kPngCompression);
     if (!writer.write(image)) {
         reason = "the picture could not be encoded: " + writer.errorString().toStdString();
         return false;
     }
-    std::error_code ec;
     if (!fsys::replaceNativeFile(target, std::string_view(bytes.constData(), bytes.size()), ec)) {
         reason = ec.message();
         return false;

@@ -3,6 +3,8 @@
 // file name asks for by its extension, and the write itself, which goes
 // through the crash-safe writer like every other file the programs write.
 
+#include "canvas/png_encoding.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,13 +21,14 @@ const char* pictureFormatFor(std::string_view fileName);
 // The extensions pictureFormatFor knows, for messages.
 constexpr const char* kPictureExtensions = ".png, .bmp, .ppm, .jpg";
 
-// The image writer's compression for PNG files (0 to 100; without it the
-// writer uses zlib's default level). Encoding is most of the time of
-// a large render: on a 6400 x 6400 picture of tiles and sprites (see
-// bench/render_scale_bench.cpp) 20 encodes in 1.5 s to 28.8 MB where the
-// default takes 3.8 s for 25.5 MB; 0 and 10 store uncompressed (123 MB, 0.9 s
-// of filtering alone), 40 takes 1.7 s for 27.1 MB, 100 9.2 s for 25.3 MB.
-constexpr int kPngCompression = 20;
+// How PNG files are encoded. Encoding is most of the time of a large render:
+// on a 6400 x 6400 picture of tiles and sprites (bench/render_scale_bench.cpp,
+// 2 cores) zlib level 2 without row filters, in stripes on every core, takes
+// 0.44 s for 26.6 MB. Pictures of repeated tiles compress best unfiltered:
+// the Sub filter gave 29.2 MB at level 1, Paeth 29.0 MB and twice the time.
+// The toolkit's own writer took 1.6 s for 28.8 MB at its compression 20 and
+// 4.3 s for 25.5 MB at zlib's default level.
+extern const PngEncoding kPngEncoding;
 
 // A native path from a UTF-8 text the user gave (a command-line argument).
 std::filesystem::path nativePath(const std::string& utf8);
