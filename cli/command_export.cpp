@@ -78,7 +78,7 @@ const OutputFormat& chosenFormat(const CommandLine& line) {
     const OutputFormat* chosen = nullptr;
     std::string names;
     for (const OutputFormat& format : kFormats) {
-        names += names.empty() ? format.option : std::string(" or ") + format.option;
+        names += (names.empty() ? "" : " or ") + std::string(format.option) + " FILE";
         if (!line.has(format.option))
             continue;
         if (chosen)
@@ -87,7 +87,7 @@ const OutputFormat& chosenFormat(const CommandLine& line) {
         chosen = &format;
     }
     if (!chosen)
-        throw Failure{"an output is required: " + names + " FILE"};
+        throw Failure{"an output is required: " + names};
     return *chosen;
 }
 
