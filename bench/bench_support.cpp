@@ -17,6 +17,43 @@ extern char** environ;
 namespace fs = std::filesystem;
 
 namespace bench_support {
+namespace {
+
+constexpr int kGroundCodes = 82; // the sample catalogue's
+constexpr int kObjectCodes = 30;
+
+} // namespace
+
+std::string sampleResourceWorld(const std::string& sampleData, std::int32_t width,
+                                std::int32_t height) {
+    const fs::path world =
+        fs::temp_directory_path() /
+        ("mapedit-bench-render-" + std::to_string(width) + "x" + std::to_string(height));
+    const fs::path grid = world / "Maps" / "Bench" / "main.map";
+    const std::uint64_t size = 8ull * width * (static_cast<std::uint64_t>(height) + 1);
+    std::error_code ec;
+    if (fs::exists(grid, ec) && fs::file_size(grid, ec) == size)
+        return world.string();
+    fs::create_directories(grid.parent_path());
+    fs::remove_all(world / "Resources", ec);
+    fs::copy(fs::path(sampleData) / "Resources", world / "Resources", fs::copy_options::recursive);
+    std::ofstream(grid.parent_path() / "main.config", std::ios::binary)
+        << "[CONFIG]\r\nWidth=" << width << "\r\nHeight=" << height << "\r\n";
+    std::ofstream out(grid, std::ios::binary | std::ios::trunc);
+    std::vector<char> record(8 * static_cast<std::size_t>(width));
+    for (std::int32_t y = 0; y <= height; ++y) {
+        std::fill(record.begin(), record.end(), 0);
+        for (std::int32_t x = 0; x < width; ++x) {
+            record[static_cast<std::size_t>(x)] = static_cast<char>((x * 7 + y * 3) % kGroundCodes);
+            if (x % 2 == 0 && y % 2 == 0) {
+                const int code = (x / 2 + y / 2) % kObjectCodes + 1;
+                record[static_cast<std::size_t>(width + 2 * x + 1)] = static_cast<char>(code);
+            }
+        }
+        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    }
+    return world.string();
+}
 
 std::string worldWithLocation(std::int32_t width, std::int32_t height) {
     const fs::path world = fs::temp_directory_path() / ("mapedit-bench-" + std::to_string(width) +

@@ -29,6 +29,13 @@ std::string sampleWorldWithTiledMain(const std::string& sampleData, std::int32_t
 // The native path of the tiled location's grid file.
 std::string tiledGridFileOf(const std::string& world);
 
+// A world with the resources of the sample world below `sampleData` and map
+// "Bench" whose location "main" of width x height cells has ground in every
+// cell and an object in every other cell of every other row (a quarter of
+// the cells). Built once below the temporary folder, reused.
+std::string sampleResourceWorld(const std::string& sampleData, std::int32_t width,
+                                std::int32_t height);
+
 // Runs a program to its end, its output discarded; returns the exit code.
 int runQuietly(const std::string& program, const std::vector<std::string>& args);
 

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/gui_application.h"
 #include "cli/location_arguments.h"
 #include "cli/progress_line.h"
 
@@ -16,7 +17,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <QGuiApplication>
 #include <QImage>
 
 namespace cli {
@@ -141,25 +141,6 @@ public:
     void redrawRequested() override {}
     bool failed = false, warned = false;
 };
-
-// The toolkit's own notes (about the session's folders and the like) are not
-// for the tool's user; its failures reach them as the tool's messages.
-void quietToolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg)
-        std::cerr << "mapedit render: " << text.toStdString() << "\n";
-}
-
-// Fonts need a GUI application; the tool draws off-screen.
-QGuiApplication& guiApplication() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietToolkitMessages);
-    static int argc = 1;
-    static char name[] = "mapedit";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-    return application;
-}
 
 } // namespace
 

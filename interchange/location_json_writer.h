@@ -17,16 +17,12 @@
 // for the two-byte layers (object and action) read big-endian.
 
 #include "interchange/location_content.h"
+#include "interchange/text_sink.h"
 
 #include <filesystem>
-#include <functional>
-#include <string_view>
 #include <system_error>
 
 namespace interchange {
-
-// Receives the document piece by piece; false stops the writing.
-using TextSink = std::function<bool(std::string_view)>;
 
 // False when the sink stopped it.
 bool writeLocationJson(const LocationContent& content, const TextSink& sink);

@@ -12,6 +12,9 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     # the tests of the git drivers run the real git
     git
+    # the Tiled export's tests and benchmark draw the exported map with Tiled's
+    # own tmxrasterizer and compare it with the render
+    tiled
     # the outside check (tests/outside): a virtual display, input and X access
     xvfb xdotool python3 python3-xlib
     # the fuzz targets (libFuzzer and the sanitizer runtimes of clang, and the
