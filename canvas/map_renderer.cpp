@@ -93,6 +93,17 @@ void MapRenderer::DrawMap(QImage& picMap, const model::LocationGrid& grid,
                     kCursor);
 }
 
+model::LayerSet layersDrawn(const CanvasView& view) {
+    model::LayerSet layers;
+    layers.set(model::layerIndex(model::Layer::Earths), view.DrawEarth);
+    layers.set(model::layerIndex(model::Layer::Objects),
+               view.DrawObjects || view.DrawObjectsContour);
+    layers.set(model::layerIndex(model::Layer::Blocks), view.DrawBlockZone);
+    layers.set(model::layerIndex(model::Layer::Guards), view.DrawGuardZone);
+    layers.set(model::layerIndex(model::Layer::Doors), view.DrawActionZone);
+    return layers;
+}
+
 void MapRenderer::prepareView(const model::LocationGrid& grid, const CanvasView& view) {
     // Rows wrap with MapHeight, as the cursor does; a location of one row
     // (MapHeight 0) shows that row everywhere.

@@ -29,6 +29,7 @@
 #include "canvas/view_zoom.h"
 #include "canvas/zoomed_labels.h"
 #include "canvas/zoomed_pictures.h"
+#include "model/cell_patch.h"
 #include "model/location_grid.h"
 
 #include <QImage>
@@ -39,6 +40,10 @@
 #include <vector>
 
 namespace canvas {
+
+// The layers of the grid whose cells DrawMap shows with the view's switches
+// (the item layer never is).
+model::LayerSet layersDrawn(const CanvasView& view);
 
 class MapRenderer {
 public:

@@ -264,7 +264,7 @@ int runRender(const Args& args) {
     RenderLoadListener listener;
     const std::string gridFile = displayPath(location.files.grid);
     const model::LoadOutcome outcome =
-        model::LoadMap(grid, location.map, location.location, listener);
+        model::LoadMap(grid, location.map, location.location, listener, canvas::layersDrawn(view));
     if (outcome == model::LoadOutcome::Refused || listener.failed)
         throw Failure{"cannot read grid file " + gridFile};
     if (listener.warned) {

@@ -41,8 +41,13 @@ std::size_t recordBytesOf(const LocationGrid& grid) {
 } // namespace
 
 bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesRead,
-                     std::error_code& ec) {
+                     std::error_code& ec, LayerSet layers) {
     bytesRead = 0;
+    // The bytes of the layers left out all land here, one row over another.
+    std::vector<unsigned char> discarded;
+    for (Layer layer : kFileLayerOrder)
+        if (!layers.test(layerIndex(layer)))
+            discarded.resize(std::max(discarded.size(), grid.rowBytes(layer)));
     // Rows without cells hold nothing to read, however many there are.
     const std::int32_t rows = recordBytesOf(grid) == 0 ? 0 : grid.rowCount(Layer::Earths);
     std::int32_t last = 0;
@@ -54,7 +59,9 @@ bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesR
         std::size_t wanted = 0;
         for (std::int32_t y = first; y < last; ++y) {
             for (Layer layer : kFileLayerOrder) {
-                slices.push_back({grid.rowData(layer, y), grid.rowBytes(layer)});
+                unsigned char* into =
+                    layers.test(layerIndex(layer)) ? grid.rowData(layer, y) : discarded.data();
+                slices.push_back({into, grid.rowBytes(layer)});
                 wanted += grid.rowBytes(layer);
             }
         }

@@ -3,6 +3,7 @@
 // the row's bytes of Earths (W), Objects (2W), Predmets (W), Doors (2W),
 // Blocks (W) and Guards (W), so 8W x (H + 1) bytes in all.
 
+#include "model/cell_patch.h"
 #include "model/location_grid.h"
 #include "support/file_system.h"
 
@@ -20,9 +21,11 @@ constexpr std::array<Layer, 6> kFileLayerOrder = {Layer::Earths, Layer::Objects,
 // Reads the records of an open grid file straight into the grid's rows, which
 // must have been built by CreatMap. Rows past the end of a short file keep
 // their bytes; `bytesRead` tells how much the file held (at most the grid's
-// size: further bytes are not read).
+// size: further bytes are not read). Layers not in `layers` keep their bytes
+// too, and their memory is never touched (a picture of the ground and objects
+// of a large location needs three of the eight bytes of each cell).
 bool readGridRecords(fsys::File& file, LocationGrid& grid, std::uint64_t& bytesRead,
-                     std::error_code& ec);
+                     std::error_code& ec, LayerSet layers = allLayers());
 
 // Writes every row of the grid, record by record, from the first byte of the
 // file (created when missing) without shortening it: an existing longer file

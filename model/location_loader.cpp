@@ -57,7 +57,7 @@ std::string reasonOf(const std::error_code& ec) {
 } // namespace
 
 LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_view name,
-                    LoadListener& listener) {
+                    LoadListener& listener, LayerSet layers) {
     const LocationFiles files = locationFiles(mapPath, name);
     std::string config = files.config;
     std::string gridPath = files.grid;
@@ -102,7 +102,7 @@ LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_vi
     }
 
     std::uint64_t bytesRead = 0;
-    const bool readOk = readGridRecords(file, grid, bytesRead, ec);
+    const bool readOk = readGridRecords(file, grid, bytesRead, ec, layers);
     file.close();
     listener.mapLoaded();
     listener.redrawRequested();

@@ -4,6 +4,7 @@
 // host (the canvas, the command-line tool, a test) receives messages and
 // notifications through a LoadListener.
 
+#include "model/cell_patch.h"
 #include "model/location_grid.h"
 
 #include <string>
@@ -38,8 +39,8 @@ enum class LoadOutcome {
 };
 
 // Loads location `name` of the map folder `mapPath` (below the application
-// folder's "Maps\") into `grid`.
+// folder's "Maps\\") into `grid`; layers not in `layers` are left empty.
 LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_view name,
-                    LoadListener& listener);
+                    LoadListener& listener, LayerSet layers = allLayers());
 
 } // namespace model

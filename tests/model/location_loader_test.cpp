@@ -93,6 +93,35 @@ TEST(LoadMap, ReadsRecordsIntoTheLayers) {
     EXPECT_EQ(grid.cellValue(Layer::Objects, 0, 0), 258);
 }
 
+TEST(LoadMap, LayersLeftOutStayEmptyAndTheOthersAreReadInPlace) {
+    WorldFolder world;
+    world.writeConfig("Default", "main", 3, 2);
+    const std::string file = randomBytes(72, 3);
+    world.writeGrid("Default", "main", file);
+    // Each layer alone, and the two a picture of ground and objects needs.
+    std::vector<LayerSet> choices;
+    for (Layer layer : kFileLayerOrder)
+        choices.push_back(LayerSet().set(layerIndex(layer)));
+    choices.push_back(LayerSet().set(layerIndex(Layer::Earths)).set(layerIndex(Layer::Objects)));
+    const std::size_t offsets[] = {0, 3, 9, 12, 18, 21};
+    for (const LayerSet& layers : choices) {
+        LocationGrid grid;
+        Recorder r(grid);
+        ASSERT_EQ(LoadMap(grid, "Default", "main", r, layers), LoadOutcome::Loaded);
+        for (std::size_t i = 0; i < kFileLayerOrder.size(); ++i) {
+            const Layer layer = kFileLayerOrder[i];
+            const std::size_t width = 3 * static_cast<std::size_t>(bytesPerCell(layer));
+            for (int y = 0; y < 3; ++y) {
+                const std::string expected = layers.test(layerIndex(layer))
+                                                 ? file.substr(24 * y + offsets[i], width)
+                                                 : std::string(width, '\0');
+                EXPECT_EQ(grid.rowCopy(layer, y), expected)
+                    << layerName(layer) << " row " << y << " loading " << layers;
+            }
+        }
+    }
+}
+
 TEST(LoadMap, MissingKeysGiveTheDefaultSize) {
     WorldFolder world;
     world.writeConfig("Default", "main", "[CONFIG]\r\n");
