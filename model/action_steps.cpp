@@ -143,6 +143,15 @@ std::size_t textCharacters(std::string_view text) {
     return count;
 }
 
+std::int32_t stepOutOfPlace(const std::vector<ActionStep>& steps) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const auto k = static_cast<std::int32_t>(i);
+        if (!stepKeysKnown(steps[i].code) && steps[i].origin != k)
+            return k;
+    }
+    return -1;
+}
+
 StepProblem checkSteps(const std::vector<ActionStep>& steps, bool newFile) {
     using Kind = StepProblem::Kind;
     if (steps.empty())

@@ -73,6 +73,10 @@ struct StepProblem {
     explicit operator bool() const { return kind != Kind::None; }
 };
 
+// The first step whose keys are not known and which is not at its place in
+// its file (a new one included); -1 when every such step stays in place.
+std::int32_t stepOutOfPlace(const std::vector<ActionStep>& steps);
+
 // Why `steps` cannot be stored, in a new file (`newFile`) or in the file
 // they were read from; the first step at fault.
 StepProblem checkSteps(const std::vector<ActionStep>& steps, bool newFile);
