@@ -61,8 +61,11 @@ void frmActionsManager::reloadActions(int select) {
 }
 
 void frmActionsManager::cmdNewAction_Click() {
-    if (m_canvas.LocationName().empty())
+    if (m_canvas.LocationName().empty()) {
+        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Создание действия"),
+                               ru("Локация не выбрана: новому действию негде быть.")});
         return;
+    }
     const std::string name = cpText(txtActionName->text());
     if (refuseActionName(
             this, checkNewActionName(editor::MapFolder(), listedNames(*lstActionsList), name),
