@@ -27,12 +27,12 @@ frmActionsManager::frmActionsManager(QWidget* mainWindow, WorldCanvas& canvas)
     setWindowTitle(QStringLiteral("Менеджер действий"));
     setModal(true);
     applyWindowFont(*this);
-    setClientSize(*this, 545, 409);
+    setClientSize(*this, 721, 409);
     buildListFrame();
     buildParameterFrame();
-    cmdUse = addButton(this, "cmdUse", QStringLiteral("Вставить"), QRect(376, 376, 77, 25));
+    cmdUse = addButton(this, "cmdUse", QStringLiteral("Вставить"), QRect(552, 376, 77, 25));
     cmdUse->setToolTip(QStringLiteral("Нажмите, вставить это действие в текущую клетку на карте"));
-    cmdCancel = addButton(this, "cmdCancel", QStringLiteral("Отмена"), QRect(460, 376, 77, 25));
+    cmdCancel = addButton(this, "cmdCancel", QStringLiteral("Отмена"), QRect(636, 376, 77, 25));
     cmdUse->setDefault(true);
 
     connect(cmbActionType, &QComboBox::currentIndexChanged, this,
@@ -41,6 +41,7 @@ frmActionsManager::frmActionsManager(QWidget* mainWindow, WorldCanvas& canvas)
             &frmActionsManager::lstActionsList_Click);
     connect(cmdUse, &QPushButton::clicked, this, &frmActionsManager::cmdUse_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connectStepControls();
     resetControls();
 }
 
@@ -63,6 +64,8 @@ void frmActionsManager::resetControls() {
         box->setText(QStringLiteral("0"));
     chkKill->setChecked(false);
     m_indexPath.clear();
+    m_steps.clear();
+    fillStepList(-1);
 }
 
 int frmActionsManager::showModal() {
@@ -90,18 +93,17 @@ void frmActionsManager::ShowActionType(int index) {
 
 void frmActionsManager::lstActionsList_Click() {
     const int row = selectedRow(*lstActionsList);
-    if (row < 0)
+    if (row < 0) {
+        m_steps.clear();
+        fillStepList(-1);
         return;
+    }
     const std::string name = entryText(*lstActionsList, row);
     txtActionName->setText(qText(name));
-    const ActionFields fields = readActionFields(editor::MapFolder(), name);
-    setMultiLineText(*txtTellText, fields.tellText);
-    // A style with no entry in the list leaves it on "Default".
-    const bool knownStyle = fields.tellStyle >= 0 && fields.tellStyle < cmbTellType->count();
-    cmbTellType->setCurrentIndex(knownStyle ? fields.tellStyle : 0);
-    setMultiLineText(*txtQuestionText, fields.questionText);
-    txtQuestionOk->setText(qText(fields.questionOk));
-    txtQuestionNone->setText(qText(fields.questionNone));
+    m_steps.clear();
+    for (const ActionStep& step : readActionSteps(editor::MapFolder(), name))
+        m_steps.push_back(draftOf(step));
+    fillStepList(-1);
 }
 
 bool frmActionsManager::cursorCellExists() const {

@@ -44,7 +44,7 @@ void frmActionsManager::buildListFrame() {
 
 void frmActionsManager::buildParameterFrame() {
     QGroupBox* frame = Frame1[1] =
-        addFrame(this, "Frame1", QStringLiteral("Параметры"), QRect(192, 8, 345, 361));
+        addFrame(this, "Frame1", QStringLiteral("Параметры"), QRect(192, 8, 521, 361));
     frame->setProperty("index", 1);
     cmbActionType = addDropDown(frame, "cmbActionType", QRect(72, 16, 265, 21));
     for (int i = 0; i < kActionTypeCount; ++i)
@@ -58,6 +58,19 @@ void frmActionsManager::buildParameterFrame() {
         label->setObjectName(QStringLiteral("Label1"));
     Command1 = addButton(frame, "Command1", QStringLiteral("Сохранить"), QRect(264, 40, 73, 23));
     buildPanels(frame);
+    buildStepList(frame);
+}
+
+void frmActionsManager::buildStepList(QGroupBox* frame) {
+    lstSteps = addList(frame, "lstSteps", QRect(344, 36, 169, 237));
+    addLabel(frame, QStringLiteral("Шаги"), QRect(344, 19, 169, 14), lstSteps);
+    lstSteps->setAccessibleName(QStringLiteral("Шаги"));
+    cmdAddStep =
+        addButton(frame, "cmdAddStep", QStringLiteral("Добавить шаг"), QRect(344, 278, 169, 23));
+    cmdRemoveStep =
+        addButton(frame, "cmdRemoveStep", QStringLiteral("Удалить шаг"), QRect(344, 304, 169, 23));
+    cmdStepUp = addButton(frame, "cmdStepUp", QStringLiteral("Выше"), QRect(344, 330, 81, 23));
+    cmdStepDown = addButton(frame, "cmdStepDown", QStringLiteral("Ниже"), QRect(432, 330, 81, 23));
 }
 
 void frmActionsManager::buildPanels(QGroupBox* frame) {

@@ -1,6 +1,7 @@
 #include "hardening/kill_scenarios.h"
 
 #include "model/grid_file.h"
+#include "model/location_files.h"
 
 #include <random>
 
@@ -25,7 +26,10 @@ model::LocationGrid seededGrid(std::int32_t side, std::uint32_t seed) {
 }
 
 std::string seededGridBytes(std::int32_t side, std::uint32_t seed) {
-    const model::LocationGrid grid = seededGrid(side, seed);
+    return gridBytes(seededGrid(side, seed));
+}
+
+std::string gridBytes(const model::LocationGrid& grid) {
     std::string bytes;
     for (std::int32_t y = 0; y < grid.rowCount(model::Layer::Earths); ++y) {
         for (model::Layer layer : model::kFileLayerOrder)
@@ -46,6 +50,33 @@ std::string iniValue(std::uint32_t seed) {
     for (char& c : value)
         c = static_cast<char>('a' + random() % 26);
     return value;
+}
+
+managers::LocationActions killActions() {
+    const model::LocationFiles files = model::locationFiles(kMap, "main");
+    return {files.folder, model::locationFile(files.folder, "main", model::kActionIndexFile)};
+}
+
+bool runActionOperation(const std::string& operation, std::int32_t side) {
+    const managers::LocationActions actions = killActions();
+    if (operation == "create") {
+        managers::ActionStep step;
+        step.text = "made\r\nby the kill test";
+        return !managers::createAction(actions, "made", {step});
+    }
+    std::vector<managers::ActionStep> steps =
+        managers::readActionSteps(actions.mapFolder, "second");
+    steps[0].text = "new\r\ntext";
+    if (operation == "save")
+        return !managers::saveAction(actions, 1, "second", "second", steps).failure;
+    if (operation == "rename")
+        return !managers::saveAction(actions, 1, "second", "moved", steps).failure;
+    if (operation == "remove") {
+        model::LocationGrid grid = seededGrid(side, kActionGridSeed);
+        const std::string gridFile = model::locationFiles(kMap, "main").grid;
+        return !managers::removeAction(actions, grid, gridFile, 0, "first").failure;
+    }
+    return false;
 }
 
 } // namespace hardening

@@ -7,6 +7,8 @@
 //       grid file, notes, configuration, in this order
 //   hardening_save_child ini FILE                writes CONFIG/Description of
 //       an INI file, alternating between the values of seeds 1 and 2, forever
+//   hardening_save_child action ROOT OPERATION SIDE  runs one operation of
+//       the actions manager on map Kill once (see runActionOperation)
 //
 // ROOT is the application folder (a native path); FILE a program path text.
 
@@ -84,9 +86,17 @@ int main(int argc, char** argv) {
         appfolder::setNative(argv[2]);
         return createLocation(argv[3], std::atoi(argv[4]));
     }
+    if (mode == "action" && argc == 5) {
+        appfolder::setNative(argv[2]);
+        const std::string operation = argv[3];
+        const std::int32_t side = std::atoi(argv[4]);
+        ready();
+        return hardening::runActionOperation(operation, side) ? 0 : 1;
+    }
     if (mode == "ini" && argc == 3)
         return writeIniForever(argv[2]);
-    std::fputs("usage: hardening_save_child grid ROOT SIDE | create ROOT NAME SIDE | ini FILE\n",
+    std::fputs("usage: hardening_save_child grid ROOT SIDE | create ROOT NAME SIDE | ini FILE | "
+               "action ROOT OPERATION SIDE\n",
                stderr);
     return 2;
 }
