@@ -41,10 +41,9 @@ std::uint8_t paethPredictor(int a, int b, int c) {
 // Writes the filter byte and the filtered bytes of `row` (its `above` row
 // null for the first) into `out`.
 void filterRow(PngRowFilter filter, const unsigned char* row, const unsigned char* above,
-               std::size_t bytes, unsigned char* out) {
+               std::size_t bytes, std::size_t pixel, unsigned char* out) {
     out[0] = static_cast<unsigned char>(filter);
     unsigned char* filtered = out + 1;
-    constexpr std::size_t pixel = 3;
     switch (filter) {
     case PngRowFilter::None:
         std::memcpy(filtered, row, bytes);
@@ -84,8 +83,9 @@ struct Stripe {
     bool failed = false;
 };
 
-void encodeStripe(const QImage& rgb, const PngEncoding& encoding, bool last, Stripe& stripe) {
-    const auto rowBytes = static_cast<std::size_t>(rgb.width()) * 3;
+void encodeStripe(const QImage& rgb, std::size_t pixel, const PngEncoding& encoding, bool last,
+                  Stripe& stripe) {
+    const auto rowBytes = static_cast<std::size_t>(rgb.width()) * pixel;
     std::vector<unsigned char> filtered(rowBytes + 1);
     z_stream stream{};
     if (deflateInit2(&stream, encoding.level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
@@ -98,7 +98,7 @@ void encodeStripe(const QImage& rgb, const PngEncoding& encoding, bool last, Str
     stream.avail_out = static_cast<uInt>(stripe.deflated.size());
     for (int y = stripe.firstRow; y < stripe.endRow; ++y) {
         filterRow(encoding.filter, rgb.constScanLine(y), y > 0 ? rgb.constScanLine(y - 1) : nullptr,
-                  rowBytes, filtered.data());
+                  rowBytes, pixel, filtered.data());
         stripe.adler = adler32(stripe.adler, filtered.data(), static_cast<uInt>(filtered.size()));
         stream.next_in = filtered.data();
         stream.avail_in = static_cast<uInt>(filtered.size());
@@ -120,9 +120,11 @@ void encodeStripe(const QImage& rgb, const PngEncoding& encoding, bool last, Str
 std::string encodePng(const QImage& image, const PngEncoding& encoding) {
     if (image.isNull())
         return {};
-    const QImage rgb = image.format() == QImage::Format_RGB888
-                           ? image
-                           : image.convertToFormat(QImage::Format_RGB888);
+    // 8-bit RGB, or RGBA when the picture has an alpha channel.
+    const bool alpha = image.hasAlphaChannel();
+    const QImage::Format format = alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888;
+    const QImage rgb = image.format() == format ? image : image.convertToFormat(format);
+    const std::size_t pixel = alpha ? 4 : 3;
     const int height = rgb.height();
     const int stripeRows = std::max(1, encoding.stripeRows);
     std::vector<Stripe> stripes((height + stripeRows - 1) / stripeRows);
@@ -133,7 +135,7 @@ std::string encodePng(const QImage& image, const PngEncoding& encoding) {
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i; (i = next++) < stripes.size();)
-            encodeStripe(rgb, encoding, i + 1 == stripes.size(), stripes[i]);
+            encodeStripe(rgb, pixel, encoding, i + 1 == stripes.size(), stripes[i]);
     };
     std::vector<std::thread> helpers;
     for (int t = 1; t < std::min<int>(encoding.threads, static_cast<int>(stripes.size())); ++t)
@@ -152,11 +154,11 @@ std::string encodePng(const QImage& image, const PngEncoding& encoding) {
     };
     putBigEndian(header, static_cast<std::uint32_t>(rgb.width()));
     putBigEndian(header + 4, static_cast<std::uint32_t>(height));
-    header[8] = 8;  // bits per channel
-    header[9] = 2;  // RGB
-    header[10] = 0; // deflate
-    header[11] = 0; // adaptive filtering, one filter byte per row
-    header[12] = 0; // not interlaced
+    header[8] = 8;             // bits per channel
+    header[9] = alpha ? 6 : 2; // RGBA or RGB
+    header[10] = 0;            // deflate
+    header[11] = 0;            // adaptive filtering, one filter byte per row
+    header[12] = 0;            // not interlaced
     appendChunk(out, "IHDR", header, sizeof header);
 
     // The zlib stream: its header, the stripes, the Adler-32 of all filtered rows.

@@ -1,6 +1,7 @@
 #pragma once
 // A PNG encoder for large pictures (whole locations of many thousand pixels a
-// side), where encoding is most of a render's time: 8-bit RGB, every row with
+// side), where encoding is most of a render's time: 8-bit RGB (RGBA for a
+// picture with an alpha channel), every row with
 // the same filter, deflated at a fast level in horizontal stripes on several
 // threads at once. Each stripe is a deflate stream of its own ended on a byte
 // boundary, so the stripes joined are one valid stream; a decoder sees an
@@ -24,8 +25,8 @@ struct PngEncoding {
     int stripeRows = 256;
 };
 
-// The PNG file of `image` (any format; alpha is dropped), or an empty string
-// when the encoder fails (no memory).
+// The PNG file of `image` (any format), or an empty string when the encoder
+// fails (no memory).
 std::string encodePng(const QImage& image, const PngEncoding& encoding);
 
 } // namespace canvas

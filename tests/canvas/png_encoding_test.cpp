@@ -94,13 +94,25 @@ TEST(PngEncoding, TheFileIsTheSameOnOneThreadAndOnMany) {
     EXPECT_EQ(canvas::encodePng(picture, encoding), alone);
 }
 
-TEST(PngEncoding, AlphaIsDroppedAndOtherFormatsAreConverted) {
-    QImage picture(4, 2, QImage::Format_ARGB32);
-    picture.fill(QColor(10, 20, 30, 40));
-    QImage opaque(4, 2, QImage::Format_RGB32);
-    opaque.fill(QColor(10, 20, 30).rgb());
-    // Format_ARGB32 is not premultiplied: the colour stays as it is, opaque.
-    expectSamePixels(decoded(canvas::encodePng(picture, {})), opaque);
+TEST(PngEncoding, TransparencyIsKeptForPicturesWithAlpha) {
+    QImage picture(37, 21, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba(x * 6, y * 12, 99, (x + y) % 3 == 0 ? 0 : 255));
+    for (const canvas::PngRowFilter filter :
+         {canvas::PngRowFilter::Sub, canvas::PngRowFilter::Paeth}) {
+        canvas::PngEncoding encoding;
+        encoding.filter = filter;
+        encoding.stripeRows = 4;
+        const std::string png = canvas::encodePng(picture, encoding);
+        QImage read = QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
+                                       static_cast<int>(png.size()), "PNG");
+        ASSERT_TRUE(read.hasAlphaChannel());
+        read = read.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                ASSERT_EQ(read.pixel(x, y), picture.pixel(x, y)) << x << "," << y;
+    }
     EXPECT_TRUE(canvas::encodePng(QImage(), {}).empty());
 }
 
