@@ -74,6 +74,8 @@ int main(int argc, char** argv) {
     // desktop shows, and the titles are the program's own texts.
     QApplication::setApplicationName("mapeditor");
     QApplication::setApplicationVersion(MAPEDIT_VERSION);
+    // The desktop matches the window to its menu entry (and icon) by this name.
+    QGuiApplication::setDesktopFileName(MAPEDIT_APP_ID);
 
     QCommandLineParser parser;
     parser.addHelpOption();
