@@ -2,16 +2,15 @@
 // it; the optional arguments open a map and a location at once, name another
 // application folder, or write a picture of the window and quit.
 
+#include "app/folder_start.h"
 #include "app/unattended_messages.h"
 #include "canvas/picture_format.h"
 #include "canvas/world_canvas.h"
 #include "editor/editor_application.h"
 #include "editor/frm_main.h"
 #include "editor/window_settings.h"
-#include "support/application_folder.h"
+#include "editor/working_folder.h"
 #include "support/cp1251.h"
-#include "support/file_system.h"
-#include "support/mdl_main.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +40,17 @@ bool wantsScreenshot(int argc, char** argv) {
     return false;
 }
 
+// --help and --version print a text and quit: no window, so no screen needed.
+bool wantsText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--help" || argument == "-h" || argument == "-?" ||
+            argument == "--help-all" || argument == "--version" || argument == "-v")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,9 +62,10 @@ int main(int argc, char** argv) {
     // A screenshot needs no screen: without one (a build machine), the
     // window is drawn off-screen.
     const bool unattended = wantsScreenshot(argc, argv);
-    if (unattended)
+    const bool screenless = unattended || wantsText(argc, argv);
+    if (screenless)
         qInstallMessageHandler(quietToolkitNotes);
-    if (unattended && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    if (screenless && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -62,12 +73,18 @@ int main(int argc, char** argv) {
     // No display name: the toolkit would append it to every window title the
     // desktop shows, and the titles are the program's own texts.
     QApplication::setApplicationName("mapeditor");
+    QApplication::setApplicationVersion(MAPEDIT_VERSION);
+    // The desktop matches the window to its menu entry (and icon) by this name.
+    QGuiApplication::setDesktopFileName(MAPEDIT_APP_ID);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Редактор карт: локации, земля, объекты, действия.");
     parser.addHelpOption();
-    const QCommandLineOption root("root", "The application folder (default: the program's).",
-                                  "DIR");
+    parser.addVersionOption();
+    const QCommandLineOption root(
+        "root",
+        "The application folder. Without it: the program's own folder when that holds Maps or "
+        "Resources (a portable copy), else the user's own folder.",
+        "DIR");
     const QCommandLineOption map("map", "Open this map of the folder Maps.", "NAME");
     const QCommandLineOption location("location", "Then go to this location of the map.", "NAME");
     const QCommandLineOption screenshot(
@@ -78,16 +95,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption windowSize(
         "window-size", "Start with a client area of W x H pixels (at least 724 x 474).", "WxH");
     parser.addOptions({root, map, location, screenshot, windowSize});
+    // The folder goes into the help text, so --root is read before --help
+    // is answered; a wrong command line is reported by process() below.
+    parser.parse(app.arguments());
+    const appfolder::Choice folder =
+        app::startFolder(parser.isSet(root) ? std::optional(parser.value(root)) : std::nullopt);
+    parser.setApplicationDescription("Редактор карт: локации, земля, объекты, действия.\n" +
+                                     app::folderNote(folder));
     parser.process(app);
 
-    if (parser.isSet(root)) {
-        appfolder::setNative(parser.value(root).toStdString());
-        if (!fsys::isFolder(mdlMain::ApplicationFolder())) {
-            std::fprintf(stderr, "mapeditor: --root %s: no such folder\n",
-                         parser.value(root).toLocal8Bit().constData());
-            return 1;
-        }
-    }
+    if (!app::prepareFolder(folder))
+        return 1;
     const QString file = parser.value(screenshot);
     if (unattended && !canvas::pictureFormatFor(file.toStdString())) {
         std::fprintf(stderr, "mapeditor: cannot write %s: unknown picture format (use %s)\n",
@@ -124,6 +142,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(location))
         window.goToLocation(cp1251::fromUtf8(parser.value(location).toStdString()));
     window.show();
+    editor::showWorkingFolder(window, app::nativeText(folder.folder));
 
     if (unattended) {
         QTimer::singleShot(0, &window, [&window, &messages, file] {

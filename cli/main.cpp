@@ -2,6 +2,8 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "support/application_folder.h"
+#include "support/folder_choice.h"
 
 #include <csignal>
 #include <exception>
@@ -35,7 +37,8 @@ commands:
   import --root DIR --map NAME --location NAME FILE [--replace]
                                        write a location from a JSON file
 
-Run "mapedit COMMAND --help" for the details of a command.
+Run "mapedit COMMAND --help" for the details of a command,
+"mapedit --version" for the version.
 )";
 
 } // namespace
@@ -51,6 +54,10 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return all.empty() ? 1 : 0;
     }
+    if (all[0] == "--version") {
+        std::cout << "mapedit " << MAPEDIT_VERSION << "\n";
+        return 0;
+    }
     const std::map<std::string, int (*)(const cli::Args&)> commands = {
         {"ini", cli::runIni},          {"info", cli::runInfo},   {"cell", cli::runCell},
         {"render", cli::runRender},    {"check", cli::runCheck}, {"diff", cli::runDiff},
@@ -62,6 +69,12 @@ int main(int argc, char** argv) {
         std::cerr << "mapedit: unknown command \"" << all[0] << "\" (see mapedit --help)\n";
         return 1;
     }
+    // Without --root, a command works in the folder the editor would choose
+    // (the editor also fills a new per-user folder; mapedit only reads it).
+    const auto folder = appfolder::choose(std::nullopt, appfolder::executableFolder(),
+                                          appfolder::perUserFolder())
+                            .folder.u8string();
+    appfolder::setNative(std::string(folder.begin(), folder.end()));
     try {
         return command->second(cli::Args(all.begin() + 1, all.end()));
     } catch (const cli::Failure& failure) {

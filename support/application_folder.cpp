@@ -25,6 +25,14 @@ std::string withoutTrailingSeparator(std::string text) {
     return text;
 }
 
+} // namespace
+
+std::string reported() {
+    if (!chosen())
+        chosen() = withoutTrailingSeparator(fsys::toText(executableFolder()));
+    return *chosen();
+}
+
 fs::path executableFolder() {
 #ifdef _WIN32
     wchar_t buffer[32768];
@@ -35,14 +43,6 @@ fs::path executableFolder() {
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     return ec ? fs::current_path(ec) : exe.parent_path();
 #endif
-}
-
-} // namespace
-
-std::string reported() {
-    if (!chosen())
-        chosen() = withoutTrailingSeparator(fsys::toText(executableFolder()));
-    return *chosen();
 }
 
 void setNative(std::string_view nativeFolder) {

@@ -3,6 +3,7 @@
 // resources. By default the folder of the running executable; the tools accept
 // another one on their command line.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,9 @@ std::string reported();
 // Names another folder from now on: a native path, relative to the working
 // folder or absolute.
 void setNative(std::string_view nativeFolder);
+
+// The folder of the running executable (the working folder when the system
+// does not tell).
+std::filesystem::path executableFolder();
 
 } // namespace appfolder

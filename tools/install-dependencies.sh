@@ -17,6 +17,10 @@ packages=(
     tiled
     # the outside check (tests/outside): a virtual display, input and X access
     xvfb xdotool python3 python3-xlib
+    # the install check (tools/check-install.sh): the desktop entry's and the
+    # metainfo's validators, the Debian package's library dependencies, and
+    # the manual pages' formatter
+    desktop-file-utils appstream dpkg-dev binutils groff-base
     # the fuzz targets (libFuzzer and the sanitizer runtimes of clang, and the
     # symbolizer that names the lines of a finding)
     clang libclang-rt-14-dev llvm
