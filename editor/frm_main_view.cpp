@@ -1,6 +1,7 @@
 // The menu "Вид" and the status bar of the main window: going to a cell, and
 // the values of the cell under the mouse.
 
+#include "canvas/ui_words.h"
 #include "canvas/view_zoom.h"
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
@@ -13,7 +14,7 @@
 #include <QStatusBar>
 
 void frmMain::createViewMenu() {
-    mnuView = menuBar()->addMenu(QStringLiteral("Вид"));
+    mnuView = menuBar()->addMenu(Words::tr("Вид"));
     mnuView->setObjectName("mnuView");
     const auto item = [this](const QString& caption, const char* name,
                              const QList<QKeySequence>& keys) {
@@ -23,25 +24,24 @@ void frmMain::createViewMenu() {
         return action;
     };
     mnuZoomIn =
-        item(QStringLiteral("Крупнее"), "mnuZoomIn",
+        item(Words::tr("Крупнее"), "mnuZoomIn",
              {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
-    mnuZoomOut =
-        item(QStringLiteral("Мельче"), "mnuZoomOut", {QKeySequence(QStringLiteral("Ctrl+-"))});
-    mnuZoomNormal = item(QStringLiteral("Обычный масштаб"), "mnuZoomNormal",
+    mnuZoomOut = item(Words::tr("Мельче"), "mnuZoomOut", {QKeySequence(QStringLiteral("Ctrl+-"))});
+    mnuZoomNormal = item(Words::tr("Обычный масштаб"), "mnuZoomNormal",
                          {QKeySequence(QStringLiteral("Ctrl+0"))});
     connect(mnuZoomIn, &QAction::triggered, this, [this] { zoomAroundCursor(1); });
     connect(mnuZoomOut, &QAction::triggered, this, [this] { zoomAroundCursor(-1); });
     connect(mnuZoomNormal, &QAction::triggered, this,
             [this] { WorldCanvas1->setZoom(canvas::kNormalZoom); });
     mnuView->addSeparator();
-    mnuGoToCell = mnuView->addAction(QStringLiteral("Перейти к клетке..."));
+    mnuGoToCell = mnuView->addAction(Words::tr("Перейти к клетке..."));
     mnuGoToCell->setObjectName("mnuGoToCell");
     mnuGoToCell->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
     connect(mnuGoToCell, &QAction::triggered, this, &frmMain::mnuGoToCell_Click);
 
     lblMouseCell = new QLabel(this);
     lblMouseCell->setObjectName("lblMouseCell");
-    lblMouseCell->setAccessibleName(QStringLiteral("Клетка под мышью"));
+    lblMouseCell->setAccessibleName(Words::tr("Клетка под мышью"));
     statusBar()->setObjectName("statusBar");
     statusBar()->addWidget(lblMouseCell, 1);
     connect(WorldCanvas1, &WorldCanvas::mouseCellChanged, this, &frmMain::showMouseCell);
@@ -67,17 +67,15 @@ QString frmMain::cellDescription(QPoint cell) const {
     const auto value = [&](model::Layer layer) {
         return grid.cellValue(layer, cell.x(), cell.y());
     };
-    return QStringLiteral("x %1, y %2 - земля %3, объект %4, предмет %5, действие %6, %7, %8")
+    return Words::tr("x %1, y %2 - земля %3, объект %4, предмет %5, действие %6, %7, %8")
         .arg(cell.x())
         .arg(cell.y())
         .arg(value(model::Layer::Earths))
         .arg(value(model::Layer::Objects))
         .arg(value(model::Layer::Predmets))
         .arg(value(model::Layer::Doors))
-        .arg(value(model::Layer::Blocks) != 0 ? QStringLiteral("путь закрыт")
-                                              : QStringLiteral("путь открыт"))
-        .arg(value(model::Layer::Guards) != 0 ? QStringLiteral("охрана есть")
-                                              : QStringLiteral("охрана нет"));
+        .arg(value(model::Layer::Blocks) != 0 ? Words::tr("путь закрыт") : Words::tr("путь открыт"))
+        .arg(value(model::Layer::Guards) != 0 ? Words::tr("охрана есть") : Words::tr("охрана нет"));
 }
 
 void frmMain::showMouseCell(QPoint cell, bool inside) {
