@@ -30,11 +30,14 @@ std::string warningList(const std::vector<std::string>& warnings) {
 } // namespace
 
 void reportResourceLoad(QWidget* parent, const canvas::ResourceLoadResult& loaded) {
+    // The catalogues word their problems in both languages.
+    const bool english = phrase::translates();
     if (!loaded)
-        showMessage(parent, {MessageIcon::Critical, "Error", loaded.message()});
+        showMessage(parent, {MessageIcon::Critical, "Error",
+                             english ? loaded.englishMessage() : loaded.message()});
     else if (!loaded.warnings.empty())
         showMessage(parent, {MessageIcon::Warning, phrase::say(phrase::Ru::tr("Предупреждение")),
-                             warningList(loaded.warnings)});
+                             warningList(english ? loaded.warningsEnglish : loaded.warnings)});
 }
 
 } // namespace ui

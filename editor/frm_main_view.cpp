@@ -1,16 +1,22 @@
 // The menu "Вид" and the status bar of the main window: going to a cell, and
 // the values of the cell under the mouse.
 
+#include "canvas/message_box.h"
 #include "canvas/ui_words.h"
 #include "canvas/view_zoom.h"
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
 #include "editor/go_to_cell.h"
+#include "editor/language.h"
+#include "editor/window_settings.h"
 #include "model/location_grid.h"
+#include "support/cp1251.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 
 void frmMain::createViewMenu() {
@@ -38,6 +44,23 @@ void frmMain::createViewMenu() {
     mnuGoToCell->setObjectName("mnuGoToCell");
     mnuGoToCell->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
     connect(mnuGoToCell, &QAction::triggered, this, &frmMain::mnuGoToCell_Click);
+    mnuView->addSeparator();
+    mnuLanguage = mnuView->addMenu(Words::tr("Язык"));
+    mnuLanguage->setObjectName("mnuLanguage");
+    // Each language is named in itself, so that either can be found.
+    mnuLanguageRussian = mnuLanguage->addAction(QStringLiteral("Русский"));
+    mnuLanguageRussian->setObjectName("mnuLanguageRussian");
+    mnuLanguageEnglish = mnuLanguage->addAction(QStringLiteral("English"));
+    mnuLanguageEnglish->setObjectName("mnuLanguageEnglish");
+    auto* languages = new QActionGroup(this);
+    for (QAction* language : {mnuLanguageRussian, mnuLanguageEnglish}) {
+        language->setCheckable(true);
+        languages->addAction(language);
+    }
+    const bool english = editor::currentLanguage() == editor::Language::English;
+    (english ? mnuLanguageEnglish : mnuLanguageRussian)->setChecked(true);
+    connect(mnuLanguageRussian, &QAction::triggered, this, [this] { chooseLanguage(false); });
+    connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { chooseLanguage(true); });
 
     lblMouseCell = new QLabel(this);
     lblMouseCell->setObjectName("lblMouseCell");
@@ -45,6 +68,21 @@ void frmMain::createViewMenu() {
     statusBar()->setObjectName("statusBar");
     statusBar()->addWidget(lblMouseCell, 1);
     connect(WorldCanvas1, &WorldCanvas::mouseCellChanged, this, &frmMain::showMouseCell);
+}
+
+void frmMain::chooseLanguage(bool english) {
+    const editor::Language language =
+        english ? editor::Language::English : editor::Language::Russian;
+    QSettings settings(editor::settingsFile(), QSettings::IniFormat);
+    editor::storeLanguage(settings, language);
+    if (editor::currentLanguage() == language)
+        return;
+    // The windows are built with their texts, so the new language starts with
+    // the next run; the note is in both languages.
+    ui::showMessage(this, {ui::MessageIcon::Information, "",
+                           cp1251::fromUtf8("Язык интерфейса сменится при следующем запуске "
+                                            "редактора.\r\nThe interface language will change the "
+                                            "next time the editor starts.")});
 }
 
 void frmMain::zoomAroundCursor(int steps) {

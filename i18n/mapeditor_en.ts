@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Ru</name>
+    <message>
+        <source>Не возможно загрузить локацию &quot;%1&quot;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>За дополнительной информацией обращайтесь к разработчику.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как значение %1 = &quot;%2&quot; в файле параметров локации не является целым числом.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как значение %1 = &quot;%2&quot; в файле параметров локации отрицательно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как локация Width = %1, Height = %2 слишком велика: ей нужно %3 байт памяти, а можно отвести не больше %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>больше</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как файл параметров локации слишком велик: %1 байт, а файл параметров не бывает длиннее %2 байт.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как файл параметров локации не удалось прочитать (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mapeditor</name>
     <message>
         <source>Полноэкранный режим</source>
@@ -707,6 +742,36 @@
     </message>
     <message>
         <source>Имя %1 слишком длинное: %2 символов, а можно не больше %3, чтобы имена его файлов поместились в файловой системе. Укажите более короткое имя и повторите попытку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Редактор карт: локации, земля, объекты, действия.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как файл параметров локации не найден.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как файл карты локации не найден.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> так как файл карты локации не удалось открыть (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла карты локации &quot;%1&quot; (%2): прочитано %3 из %4 байт.<byte value="xd"/>
+Непрочитанные клетки оставлены пустыми.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл карты локации &quot;%1&quot; короче, чем нужно: ожидалось %2 байт, в файле %3 байт.<byte value="xd"/>
+Недостающие клетки оставлены пустыми.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
