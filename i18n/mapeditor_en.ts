@@ -2,41 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
-    <name>Ru</name>
-    <message>
-        <source>Не возможно загрузить локацию &quot;%1&quot;%2</source>
-        <translation>Cannot load the location &quot;%1&quot;%2</translation>
-    </message>
-    <message>
-        <source>За дополнительной информацией обращайтесь к разработчику.</source>
-        <translation>For more information, contact the developer.</translation>
-    </message>
-    <message>
-        <source> так как значение %1 = &quot;%2&quot; в файле параметров локации не является целым числом.</source>
-        <translation> because the value %1 = &quot;%2&quot; in the location&apos;s parameter file is not a whole number.</translation>
-    </message>
-    <message>
-        <source> так как значение %1 = &quot;%2&quot; в файле параметров локации отрицательно.</source>
-        <translation> because the value %1 = &quot;%2&quot; in the location&apos;s parameter file is negative.</translation>
-    </message>
-    <message>
-        <source> так как локация Width = %1, Height = %2 слишком велика: ей нужно %3 байт памяти, а можно отвести не больше %4.</source>
-        <translation> because the location Width = %1, Height = %2 is too large: it needs %3 bytes of memory, and at most %4 can be given.</translation>
-    </message>
-    <message>
-        <source>больше</source>
-        <translation>more</translation>
-    </message>
-    <message>
-        <source> так как файл параметров локации слишком велик: %1 байт, а файл параметров не бывает длиннее %2 байт.</source>
-        <translation> because the location&apos;s parameter file is too large: %1 bytes, and a parameter file is at most %2 bytes.</translation>
-    </message>
-    <message>
-        <source> так как файл параметров локации не удалось прочитать (%1).</source>
-        <translation> because the location&apos;s parameter file could not be read (%1).</translation>
-    </message>
-</context>
-<context>
     <name>mapeditor</name>
     <message>
         <source>Полноэкранный режим</source>
@@ -376,11 +341,11 @@ The location and its unsaved changes are as they were.</translation>
     </message>
     <message>
         <source>путь закрыт (B [И])</source>
-        <translation>blocked (B [И])</translation>
+        <translation>blocked (B)</translation>
     </message>
     <message>
         <source>is guard zone (G [П])</source>
-        <translation>is guard zone (G [П])</translation>
+        <translation>guard zone (G)</translation>
     </message>
     <message>
         <source>Режим карты</source>
@@ -777,6 +742,38 @@ The cells not read are left empty.</translation>
 Недостающие клетки оставлены пустыми.</source>
         <translation>The map file of the location &quot;%1&quot; is shorter than it should be: %2 bytes expected, the file has %3 bytes.<byte value="xd"/>
 The missing cells are left empty.</translation>
+    </message>
+    <message>
+        <source>Не возможно загрузить локацию &quot;%1&quot;%2</source>
+        <translation>Cannot load the location &quot;%1&quot;%2</translation>
+    </message>
+    <message>
+        <source>За дополнительной информацией обращайтесь к разработчику.</source>
+        <translation>For more information, contact the developer.</translation>
+    </message>
+    <message>
+        <source> так как значение %1 = &quot;%2&quot; в файле параметров локации не является целым числом.</source>
+        <translation> because the value %1 = &quot;%2&quot; in the location&apos;s parameter file is not a whole number.</translation>
+    </message>
+    <message>
+        <source> так как значение %1 = &quot;%2&quot; в файле параметров локации отрицательно.</source>
+        <translation> because the value %1 = &quot;%2&quot; in the location&apos;s parameter file is negative.</translation>
+    </message>
+    <message>
+        <source> так как локация Width = %1, Height = %2 слишком велика: ей нужно %3 байт памяти, а можно отвести не больше %4.</source>
+        <translation> because the location Width = %1, Height = %2 is too large: it needs %3 bytes of memory, and at most %4 can be given.</translation>
+    </message>
+    <message>
+        <source>больше</source>
+        <translation>more</translation>
+    </message>
+    <message>
+        <source> так как файл параметров локации слишком велик: %1 байт, а файл параметров не бывает длиннее %2 байт.</source>
+        <translation> because the location&apos;s parameter file is too large: %1 bytes, and a parameter file is at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source> так как файл параметров локации не удалось прочитать (%1).</source>
+        <translation> because the location&apos;s parameter file could not be read (%1).</translation>
     </message>
 </context>
 </TS>

@@ -8,11 +8,11 @@
 #include "support/mdl_main.h"
 #include "support/phrase.h"
 
-namespace model {
-namespace {
-
 using phrase::Ru;
 using phrase::say;
+
+namespace model {
+namespace {
 
 const char* const kErrorTitle = "Error";
 
