@@ -5,9 +5,11 @@
 #include "app/folder_start.h"
 #include "app/unattended_messages.h"
 #include "canvas/picture_format.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/editor_application.h"
 #include "editor/frm_main.h"
+#include "editor/language.h"
 #include "editor/window_settings.h"
 #include "editor/working_folder.h"
 #include "support/cp1251.h"
@@ -29,6 +31,19 @@ namespace {
 void quietToolkitNotes(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "mapeditor: %s\n", text.toLocal8Bit().constData());
+}
+
+// The value of --lang (as "--lang en" or "--lang=en"), read before the
+// command line is parsed, so that the help text is in that language too.
+QString languageArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--lang" && i + 1 < argc)
+            return QString::fromLocal8Bit(argv[i + 1]);
+        if (argument.starts_with("--lang="))
+            return QString::fromLocal8Bit(argv[i] + 7);
+    }
+    return {};
 }
 
 bool wantsScreenshot(int argc, char** argv) {
@@ -77,6 +92,21 @@ int main(int argc, char** argv) {
     // The desktop matches the window to its menu entry (and icon) by this name.
     QGuiApplication::setDesktopFileName(MAPEDIT_APP_ID);
 
+    // The interface language: --lang for this run, else the one the designer chose.
+    const QString languageCode = languageArgument(argc, argv);
+    const std::optional<editor::Language> chosen =
+        languageCode.isEmpty()
+            ? editor::storedLanguage(QSettings(editor::settingsFile(), QSettings::IniFormat))
+            : editor::languageNamed(languageCode);
+    if (!chosen) {
+        std::fprintf(stderr, "mapeditor: --lang %s: expected en or ru\n",
+                     languageCode.toLocal8Bit().constData());
+        return 1;
+    }
+    if (!editor::applyLanguage(*chosen))
+        std::fprintf(stderr, "mapeditor: the English interface is missing; the interface is "
+                             "Russian\n");
+
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addVersionOption();
@@ -92,16 +122,22 @@ int main(int argc, char** argv) {
         "Write a picture of the window to FILE (.png, .bmp, .ppm or .jpg) and quit; messages go "
         "to the error stream instead of message boxes, and the exit code is 1 after an error.",
         "FILE");
+    const QCommandLineOption language(
+        "lang",
+        "The interface language of this run: en or ru (default: the one chosen in the "
+        "menu View > Language).",
+        "LANG");
     const QCommandLineOption windowSize(
         "window-size", "Start with a client area of W x H pixels (at least 724 x 474).", "WxH");
-    parser.addOptions({root, map, location, screenshot, windowSize});
+    parser.addOptions({root, map, location, screenshot, language, windowSize});
     // The folder goes into the help text, so --root is read before --help
     // is answered; a wrong command line is reported by process() below.
     parser.parse(app.arguments());
     const appfolder::Choice folder =
         app::startFolder(parser.isSet(root) ? std::optional(parser.value(root)) : std::nullopt);
-    parser.setApplicationDescription("Редактор карт: локации, земля, объекты, действия.\n" +
-                                     app::folderNote(folder));
+    parser.setApplicationDescription(
+        Words::tr("Редактор карт: локации, земля, объекты, действия.") + "\n" +
+        app::folderNote(folder));
     parser.process(app);
 
     if (!app::prepareFolder(folder))

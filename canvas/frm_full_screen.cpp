@@ -1,4 +1,5 @@
 #include "canvas/frm_full_screen.h"
+#include "canvas/ui_words.h"
 
 #include "canvas/world_canvas.h"
 
@@ -47,7 +48,7 @@ frmFullScreen::frmFullScreen(QWidget* owner, WorldCanvas& source)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName("frmFullScreen");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Полноэкранный режим"));
+    setWindowTitle(Words::tr("Полноэкранный режим"));
     m_canvas = new WorldCanvas(this);
     m_canvas->setObjectName("WorldCanvas1");
     m_canvas->move(0, 0);

@@ -1,4 +1,5 @@
 #include "canvas/message_box.h"
+#include "canvas/ui_words.h"
 
 #include "support/cp1251.h"
 
@@ -35,7 +36,7 @@ QMessageBox::Icon qIcon(MessageIcon icon) {
 } // namespace
 
 QString applicationTitle() {
-    return QStringLiteral("Редактор карт");
+    return Words::tr("Редактор карт");
 }
 
 MessageAnswer showMessage(QWidget* parent, const Message& message) {
@@ -48,12 +49,12 @@ MessageAnswer showMessage(QWidget* parent, const Message& message) {
         box.addButton(QMessageBox::Ok);
         break;
     case MessageButtons::YesNoCancel:
-        box.addButton(QMessageBox::Cancel)->setText("Отмена");
+        box.addButton(QMessageBox::Cancel)->setText(Words::tr("Отмена"));
         box.setEscapeButton(QMessageBox::Cancel);
         [[fallthrough]];
     case MessageButtons::YesNo:
-        box.addButton(QMessageBox::Yes)->setText("Да");
-        box.addButton(QMessageBox::No)->setText("Нет");
+        box.addButton(QMessageBox::Yes)->setText(Words::tr("Да"));
+        box.addButton(QMessageBox::No)->setText(Words::tr("Нет"));
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }

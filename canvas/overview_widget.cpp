@@ -1,4 +1,5 @@
 #include "canvas/overview_widget.h"
+#include "canvas/ui_words.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,7 +9,7 @@
 namespace canvas {
 
 OverviewWidget::OverviewWidget(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Обзор"));
+    setAccessibleName(Words::tr("Обзор"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 64);
 }
@@ -35,7 +36,7 @@ void OverviewWidget::setViewCells(QRect cells) {
 }
 
 QString OverviewWidget::buildingText() {
-    return QStringLiteral("Строится обзор…");
+    return Words::tr("Строится обзор…");
 }
 
 bool OverviewWidget::showsBuilding() const {

@@ -3,6 +3,7 @@
 #include "canvas/message_box.h"
 #include "canvas/resource_catalogues.h"
 #include "support/cp1251.h"
+#include "support/phrase.h"
 
 #include <algorithm>
 #include <string>
@@ -21,19 +22,22 @@ std::string warningList(const std::vector<std::string>& warnings) {
     for (std::size_t i = 0; i < listed; ++i)
         text += (i == 0 ? "" : "\n") + warnings[i];
     if (listed < warnings.size())
-        text += cp1251::fromUtf8("\n(и ещё предупреждений: ") +
-                std::to_string(warnings.size() - listed) + ")";
+        text += phrase::say(phrase::Ru::tr("\n(и ещё предупреждений: %1)"),
+                            {std::to_string(warnings.size() - listed)});
     return text;
 }
 
 } // namespace
 
 void reportResourceLoad(QWidget* parent, const canvas::ResourceLoadResult& loaded) {
+    // The catalogues word their problems in both languages.
+    const bool english = phrase::translates();
     if (!loaded)
-        showMessage(parent, {MessageIcon::Critical, "Error", loaded.message()});
+        showMessage(parent, {MessageIcon::Critical, "Error",
+                             english ? loaded.englishMessage() : loaded.message()});
     else if (!loaded.warnings.empty())
-        showMessage(parent, {MessageIcon::Warning, cp1251::fromUtf8("Предупреждение"),
-                             warningList(loaded.warnings)});
+        showMessage(parent, {MessageIcon::Warning, phrase::say(phrase::Ru::tr("Предупреждение")),
+                             warningList(english ? loaded.warningsEnglish : loaded.warnings)});
 }
 
 } // namespace ui

@@ -3,6 +3,8 @@
 #include "document/edit_record.h"
 #include "document/location_document.h"
 
+#include <QCoreApplication>
+
 namespace document {
 
 namespace {
@@ -11,17 +13,17 @@ namespace {
 QString layerStepText(model::Layer layer) {
     switch (layer) {
     case model::Layer::Doors:
-        return QStringLiteral("Действие");
+        return QCoreApplication::translate("mapeditor", "Действие");
     case model::Layer::Earths:
-        return QStringLiteral("Земля");
+        return QCoreApplication::translate("mapeditor", "Земля");
     case model::Layer::Objects:
-        return QStringLiteral("Объект");
+        return QCoreApplication::translate("mapeditor", "Объект");
     case model::Layer::Predmets:
-        return QStringLiteral("Предмет");
+        return QCoreApplication::translate("mapeditor", "Предмет");
     case model::Layer::Blocks:
-        return QStringLiteral("Проходимость");
+        return QCoreApplication::translate("mapeditor", "Проходимость");
     case model::Layer::Guards:
-        return QStringLiteral("Зона охраны");
+        return QCoreApplication::translate("mapeditor", "Зона охраны");
     }
     return {};
 }

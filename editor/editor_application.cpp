@@ -2,6 +2,7 @@
 
 #include "canvas/message_box.h"
 #include "support/cp1251.h"
+#include "support/phrase.h"
 
 #include <exception>
 #include <new>
@@ -29,9 +30,9 @@ void EditorApplication::reportFailure(const char* what) {
     try {
         ui::showMessage(activeWindow(),
                         {ui::MessageIcon::Critical, "Error",
-                         cp1251::fromUtf8("Действие не выполнено: ") + cp1251::fromUtf8(what) +
-                             cp1251::fromUtf8(".\r\nЛокация и её несохранённые изменения "
-                                              "остались как были.")});
+                         phrase::say(phrase::Ru::tr("Действие не выполнено: %1.\r\nЛокация и её "
+                                                    "несохранённые изменения остались как были."),
+                                     {cp1251::fromUtf8(what)})});
     } catch (...) {
         // Nothing more can be told; the editor goes on.
     }

@@ -3,6 +3,7 @@
 #include "model/palette_file.h"
 #include "model/world_wrap.h"
 #include "support/cp1251.h"
+#include "support/phrase.h"
 
 #include <algorithm>
 
@@ -30,10 +31,10 @@ PlaceOutcome placeEntry(model::LocationGrid& grid, const PaletteChoice& entry, s
 }
 
 ui::Message badGroundCodeMessage(std::int64_t code) {
-    return {ui::MessageIcon::Warning, cp1251::fromUtf8("Плохой код"),
-            cp1251::fromUtf8("Код земли " + std::to_string(code) +
-                             " не помещается в клетку: коды земли "
-                             "бывают только от 0 до 255.")};
+    return {ui::MessageIcon::Warning, phrase::say(phrase::Ru::tr("Плохой код")),
+            phrase::say(phrase::Ru::tr("Код земли %1 не помещается в клетку: коды земли бывают "
+                                       "только от 0 до 255."),
+                        {std::to_string(code)})};
 }
 
 QSize footprintSize(const std::string& pattern) {

@@ -1,6 +1,8 @@
 #include "editor/findings_model.h"
+#include "canvas/ui_words.h"
 
 #include "checker/finding_format.h"
+#include "editor/language.h"
 #include "support/cp1251.h"
 
 #include <QApplication>
@@ -19,11 +21,13 @@ QString fromProgram(const std::string& text) {
 } // namespace
 
 QString severityText(checker::Severity severity) {
-    return severity == checker::Severity::Error ? QStringLiteral("ошибка")
-                                                : QStringLiteral("предупреждение");
+    return severity == checker::Severity::Error ? Words::tr("ошибка") : Words::tr("предупреждение");
 }
 
 QString problemText(const checker::Finding& finding) {
+    // The checker words each finding in both languages.
+    if (currentLanguage() == Language::English)
+        return fromProgram(finding.sentenceEnglish + checker::repeatNote(finding));
     return fromProgram(finding.sentence + checker::repeatNoteRussian(finding));
 }
 
@@ -45,8 +49,7 @@ QString FindingsModel::text(int row, int column) const {
     const checker::Finding& finding = m_findings.at(static_cast<std::size_t>(row));
     switch (column) {
     case Location:
-        return finding.location.empty() ? QStringLiteral("(вся карта)")
-                                        : fromProgram(finding.location);
+        return finding.location.empty() ? Words::tr("(вся карта)") : fromProgram(finding.location);
     case X:
         return finding.cell ? QString::number(finding.cell->x) : QString();
     case Y:
@@ -84,7 +87,7 @@ QString FindingsModel::toolTip(const checker::Finding& finding) const {
     // Rich text, so that a long sentence wraps in the tip.
     QString tip = "<p>" + problemText(finding).toHtmlEscaped() + "</p>";
     if (finding.count > 1 && !cells.isEmpty())
-        tip += "<p>" + QStringLiteral("Первые клетки: ") + cells + "</p>";
+        tip += "<p>" + Words::tr("Первые клетки: %1").arg(cells) + "</p>";
     return tip;
 }
 
@@ -123,15 +126,15 @@ QVariant FindingsModel::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Location:
-        return QStringLiteral("Локация");
+        return Words::tr("Локация");
     case X:
         return QStringLiteral("X");
     case Y:
         return QStringLiteral("Y");
     case Severity:
-        return QStringLiteral("Важность");
+        return Words::tr("Важность");
     case Problem:
-        return QStringLiteral("Проблема");
+        return Words::tr("Проблема");
     default:
         return {};
     }

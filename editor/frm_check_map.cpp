@@ -1,8 +1,10 @@
 #include "editor/frm_check_map.h"
+#include "canvas/ui_words.h"
 
 #include "canvas/world_canvas.h"
 #include "editor/findings_model.h"
 #include "editor/frm_main.h"
+#include "editor/language.h"
 #include "support/cp1251.h"
 
 #include <QApplication>
@@ -28,13 +30,16 @@ QString fromProgram(const std::string& text) {
 
 QString summaryOf(const checker::CheckResult& result) {
     if (!result.ran)
-        return QStringLiteral("Проверка не удалась: ") + fromProgram(result.failure);
-    QString summary = result.findings.empty() ? QStringLiteral("Проблем не найдено")
-                                              : QStringLiteral("Ошибок: %1, предупреждений: %2")
+        return Words::tr("Проверка не удалась: %1")
+            .arg(fromProgram(editor::currentLanguage() == editor::Language::English
+                                 ? result.failureEnglish
+                                 : result.failure));
+    QString summary = result.findings.empty() ? Words::tr("Проблем не найдено")
+                                              : Words::tr("Ошибок: %1, предупреждений: %2")
                                                     .arg(result.errors())
                                                     .arg(result.warnings());
     if (result.cancelled)
-        summary += QStringLiteral(" (проверка прервана)");
+        summary += Words::tr(" (проверка прервана)");
     return summary;
 }
 
@@ -44,7 +49,7 @@ frmCheckMap::frmCheckMap(frmMain& main, editor::MapCheck check)
     : QWidget(&main, Qt::Window), m_main(main), m_check(std::move(check)) {
     setObjectName("frmCheckMap");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Проверка карты"));
+    setWindowTitle(Words::tr("Проверка карты"));
     createControls();
     resize(820, 460);
     startCheck();
@@ -92,11 +97,11 @@ void frmCheckMap::createControls() {
     // Widths for the empty table; a result sizes the columns to their contents.
     const QFontMetrics metrics = grdFindings->fontMetrics();
     header->resizeSection(editor::FindingsModel::Location,
-                          metrics.horizontalAdvance("Локация") + 48);
+                          metrics.horizontalAdvance(Words::tr("Локация")) + 48);
     header->resizeSection(editor::FindingsModel::X, metrics.horizontalAdvance("0000") + 16);
     header->resizeSection(editor::FindingsModel::Y, metrics.horizontalAdvance("0000") + 16);
     header->resizeSection(editor::FindingsModel::Severity,
-                          metrics.horizontalAdvance("предупреждение") + 40);
+                          metrics.horizontalAdvance(Words::tr("предупреждение")) + 40);
     grdFindings->installEventFilter(this);
     connect(grdFindings, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { goToFinding(index.row()); });
@@ -111,9 +116,9 @@ void frmCheckMap::createControls() {
     lblDetail->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDetail->setMinimumHeight(3 * lblDetail->fontMetrics().lineSpacing());
 
-    cmdCheckAgain = new QPushButton(QStringLiteral("Проверить снова"), this);
+    cmdCheckAgain = new QPushButton(Words::tr("Проверить снова"), this);
     cmdCheckAgain->setObjectName("cmdCheckAgain");
-    cmdClose = new QPushButton(QStringLiteral("Закрыть"), this);
+    cmdClose = new QPushButton(Words::tr("Закрыть"), this);
     cmdClose->setObjectName("cmdClose");
     connect(cmdCheckAgain, &QPushButton::clicked, this, &frmCheckMap::startCheck);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -139,14 +144,14 @@ void frmCheckMap::startCheck() {
     m_findings->setFindings({});
     lblDetail->clear();
     if (m_map.empty()) {
-        lblMap->setText(QStringLiteral("Карта не открыта."));
-        lblSummary->setText(QStringLiteral("Откройте карту, чтобы проверить её."));
+        lblMap->setText(Words::tr("Карта не открыта."));
+        lblSummary->setText(Words::tr("Откройте карту, чтобы проверить её."));
         prgCheck->setVisible(false);
         cmdCheckAgain->setEnabled(true);
         return;
     }
-    lblMap->setText(QStringLiteral("Карта: ") + fromProgram(m_map));
-    lblSummary->setText(QStringLiteral("Проверка…"));
+    lblMap->setText(Words::tr("Карта: %1").arg(fromProgram(m_map)));
+    lblSummary->setText(Words::tr("Проверка…"));
     prgCheck->setRange(0, 0); // busy until the first report
     prgCheck->setVisible(true);
     cmdCheckAgain->setEnabled(false);

@@ -17,6 +17,7 @@
 #include "support/cp1251.h"
 #include "support/file_system.h"
 #include "support/mdl_main.h"
+#include "support/phrase.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,13 +28,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-std::string ru(std::string_view utf8) {
-    return cp1251::fromUtf8(utf8);
-}
-
-} // namespace
+using phrase::Ru;
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
@@ -136,23 +131,23 @@ void frmMain::mnuSaveLocation_Click() {
 bool frmMain::saveLocation(bool confirm) {
     const std::string name = WorldCanvas1->LocationName();
     if (!WorldCanvas1->grid().isComplete()) {
-        ui::showMessage(
-            this, {ui::MessageIcon::Warning, "", ru("Локация не загружена: сохранять нечего.")});
+        ui::showMessage(this, {ui::MessageIcon::Warning, "",
+                               phrase::say(Ru::tr("Локация не загружена: сохранять нечего."))});
         return false;
     }
     const std::string file = editor::MapFolder() + name + "." + WorldCanvas1->GetFileType(0);
     std::error_code ec;
     if (!model::writeGridFile(file, WorldCanvas1->grid(), ec)) {
-        ui::showMessage(this, {ui::MessageIcon::Critical, "Error",
-                               ru("Не удалось сохранить локацию ") + "\"" + name + "\" (" +
-                                   fsys::displayText(file) +
-                                   "): " + cp1251::fromUtf8(ec.message()) + "."});
+        ui::showMessage(
+            this, {ui::MessageIcon::Critical, "Error",
+                   phrase::say(Ru::tr("Не удалось сохранить локацию \"%1\" (%2): %3."),
+                               {name, fsys::displayText(file), cp1251::fromUtf8(ec.message())})});
         return false;
     }
     m_history->markSaved();
     if (confirm)
         ui::showMessage(this, {ui::MessageIcon::Information, "",
-                               ru("Локация ") + "\"" + name + "\"" + ru(" успешно сохранена!")});
+                               phrase::say(Ru::tr("Локация \"%1\" успешно сохранена!"), {name})});
     return true;
 }
 
@@ -160,8 +155,8 @@ bool frmMain::confirmDiscard() {
     if (!m_history->isModified())
         return true;
     ui::Message question{ui::MessageIcon::Question, "",
-                         ru("Сохранить изменения в локации ") + "\"" +
-                             WorldCanvas1->LocationName() + "\"?",
+                         phrase::say(Ru::tr("Сохранить изменения в локации \"%1\"?"),
+                                     {WorldCanvas1->LocationName()}),
                          ui::MessageButtons::YesNoCancel};
     switch (ui::showMessage(this, question)) {
     case ui::MessageAnswer::Yes:

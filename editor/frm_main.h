@@ -157,6 +157,10 @@ public:
     QAction* mnuZoomOut = nullptr;
     QAction* mnuZoomNormal = nullptr;
     QAction* mnuGoToCell = nullptr;
+    // "Язык": the interface language, kept in the settings for the next start.
+    QMenu* mnuLanguage = nullptr;
+    QAction* mnuLanguageRussian = nullptr;
+    QAction* mnuLanguageEnglish = nullptr;
     // "Обзор": the dock with the overview of the whole location.
     QAction* mnuOverview = nullptr;
     QDockWidget* dockOverview = nullptr;
@@ -174,6 +178,7 @@ public:
 
     // "Перейти к клетке...": asks for a cell and shows it under the cursor.
     void mnuGoToCell_Click();
+    void chooseLanguage(bool english);
 
     // "Проверить карту": opens the window "Проверка карты" (one at a time;
     // an open one comes to the front, checking again when another map is open

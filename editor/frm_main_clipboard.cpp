@@ -3,6 +3,7 @@
 // nothing.
 
 #include "canvas/message_box.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/cell_clipboard.h"
 #include "editor/frm_main.h"
@@ -24,44 +25,45 @@ struct LayerItem {
     model::Layer layer;
 };
 constexpr LayerItem kLayerItems[] = {
-    {"Земля", "mnuLayerEarth", model::Layer::Earths},
-    {"Объекты", "mnuLayerObjects", model::Layer::Objects},
-    {"Предметы", "mnuLayerItems", model::Layer::Predmets},
-    {"Действия", "mnuLayerActions", model::Layer::Doors},
-    {"Путь закрыт", "mnuLayerBlocks", model::Layer::Blocks},
-    {"Охранная зона", "mnuLayerGuards", model::Layer::Guards},
+    {QT_TRANSLATE_NOOP("mapeditor", "Земля"), "mnuLayerEarth", model::Layer::Earths},
+    {QT_TRANSLATE_NOOP("mapeditor", "Объекты"), "mnuLayerObjects", model::Layer::Objects},
+    {QT_TRANSLATE_NOOP("mapeditor", "Предметы"), "mnuLayerItems", model::Layer::Predmets},
+    {QT_TRANSLATE_NOOP("mapeditor", "Действия"), "mnuLayerActions", model::Layer::Doors},
+    {QT_TRANSLATE_NOOP("mapeditor", "Путь закрыт"), "mnuLayerBlocks", model::Layer::Blocks},
+    {QT_TRANSLATE_NOOP("mapeditor", "Охранная зона"), "mnuLayerGuards", model::Layer::Guards},
 };
 
-void warn(QWidget* parent, const std::string& utf8) {
-    ui::showMessage(parent, {ui::MessageIcon::Warning, "", cp1251::fromUtf8(utf8)});
+void warn(QWidget* parent, const QString& text) {
+    ui::showMessage(parent, {ui::MessageIcon::Warning, "", cp1251::fromUtf8(text.toStdString())});
 }
 
-std::string sizeText(std::int32_t width, std::int32_t height) {
-    return std::to_string(width) + " x " + std::to_string(height);
+QString sizeText(std::int32_t width, std::int32_t height) {
+    return QStringLiteral("%1 x %2").arg(width).arg(height);
 }
 
 } // namespace
 
 void frmMain::createRegionMenu() {
     mnuEdit->addSeparator();
-    const auto item = [this](const char* caption, const char* name, const QKeySequence& key) {
-        QAction* action = mnuEdit->addAction(QString::fromUtf8(caption));
+    const auto item = [this](const QString& caption, const char* name, const QKeySequence& key) {
+        QAction* action = mnuEdit->addAction(caption);
         action->setObjectName(name);
         action->setShortcut(key);
         return action;
     };
-    mnuCut = item("Вырезать", "mnuCut", QKeySequence::Cut);
-    mnuCopy = item("Копировать", "mnuCopy", QKeySequence::Copy);
-    mnuPaste = item("Вставить", "mnuPaste", QKeySequence::Paste);
-    mnuDelete = item("Удалить", "mnuDelete", QKeySequence(Qt::Key_Delete));
+    mnuCut = item(Words::tr("Вырезать"), "mnuCut", QKeySequence::Cut);
+    mnuCopy = item(Words::tr("Копировать"), "mnuCopy", QKeySequence::Copy);
+    mnuPaste = item(Words::tr("Вставить"), "mnuPaste", QKeySequence::Paste);
+    mnuDelete = item(Words::tr("Удалить"), "mnuDelete", QKeySequence(Qt::Key_Delete));
     mnuEdit->addSeparator();
-    mnuSelectAll = item("Выделить всё", "mnuSelectAll", QKeySequence::SelectAll);
-    mnuSelectNone = item("Снять выделение", "mnuSelectNone", QKeySequence(Qt::Key_Escape));
+    mnuSelectAll = item(Words::tr("Выделить всё"), "mnuSelectAll", QKeySequence::SelectAll);
+    mnuSelectNone =
+        item(Words::tr("Снять выделение"), "mnuSelectNone", QKeySequence(Qt::Key_Escape));
     mnuEdit->addSeparator();
-    mnuLayers = mnuEdit->addMenu(QStringLiteral("Слои"));
+    mnuLayers = mnuEdit->addMenu(Words::tr("Слои"));
     mnuLayers->setObjectName("mnuLayers");
     for (std::size_t i = 0; i < mnuLayer.size(); ++i) {
-        QAction* layer = mnuLayers->addAction(QString::fromUtf8(kLayerItems[i].caption));
+        QAction* layer = mnuLayers->addAction(Words::tr(kLayerItems[i].caption));
         layer->setObjectName(kLayerItems[i].name);
         layer->setCheckable(true);
         layer->setChecked(true);
@@ -122,7 +124,7 @@ void frmMain::deleteSelection() {
     if (!selection || chosenLayers().none())
         return;
     {
-        document::EditStep step(*m_document, QStringLiteral("Удалить"));
+        document::EditStep step(*m_document, Words::tr("Удалить"));
         model::clearCells(m_document->grid(), *selection, chosenLayers());
     }
     showRestoredCells();
@@ -134,7 +136,7 @@ void frmMain::cutSelection() {
         return;
     copySelection();
     {
-        document::EditStep step(*m_document, QStringLiteral("Вырезать"));
+        document::EditStep step(*m_document, Words::tr("Вырезать"));
         model::clearCells(m_document->grid(), *selection, chosenLayers());
     }
     showRestoredCells();
@@ -142,30 +144,30 @@ void frmMain::cutSelection() {
 
 void frmMain::pasteCells() {
     if (!m_document->hasLocation()) {
-        warn(this, "Локация не загружена: вставлять некуда.");
+        warn(this, Words::tr("Локация не загружена: вставлять некуда."));
         return;
     }
     const std::optional<model::CellPatch> held = editor::cellsOnClipboard();
     if (!held) {
-        warn(this, "В буфере обмена нет клеток, которые можно вставить.");
+        warn(this, Words::tr("В буфере обмена нет клеток, которые можно вставить."));
         return;
     }
     const model::LocationGrid& grid = m_document->grid();
     if (held->width() > grid.MapWidth() || held->height() > grid.MapHeight()) {
-        warn(this, "Блок клеток " + sizeText(held->width(), held->height()) +
-                       " не помещается в локацию " + sizeText(grid.MapWidth(), grid.MapHeight()) +
-                       ": вставить его нельзя.");
+        warn(this, Words::tr("Блок клеток %1 не помещается в локацию %2: вставить его нельзя.")
+                       .arg(sizeText(held->width(), held->height()),
+                            sizeText(grid.MapWidth(), grid.MapHeight())));
         return;
     }
     const model::CellPatch patch = held->withLayers(chosenLayers());
     if (patch.isEmpty()) {
-        warn(this, "В буфере обмена нет ни одного из слоёв, отмеченных в меню «Слои».");
+        warn(this, Words::tr("В буфере обмена нет ни одного из слоёв, отмеченных в меню «Слои»."));
         return;
     }
     const std::int32_t x = grid.WorldCursorX();
     const std::int32_t y = grid.WorldCursorY();
     {
-        document::EditStep step(*m_document, QStringLiteral("Вставить"));
+        document::EditStep step(*m_document, Words::tr("Вставить"));
         patch.pasteInto(m_document->grid(), x, y);
     }
     m_document->setSelection(model::CellRect{x, y, patch.width(), patch.height()});

@@ -3,6 +3,7 @@
 
 #include "canvas/location_overview.h"
 #include "canvas/overview_widget.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
 
@@ -12,7 +13,7 @@
 
 void frmMain::createOverview() {
     m_overview = new canvas::LocationOverview(this);
-    dockOverview = new QDockWidget(QStringLiteral("Обзор"), this);
+    dockOverview = new QDockWidget(Words::tr("Обзор"), this);
     dockOverview->setObjectName("dockOverview");
     wndOverview = new canvas::OverviewWidget(dockOverview);
     wndOverview->setObjectName("wndOverview");
@@ -24,7 +25,7 @@ void frmMain::createOverview() {
     dockOverview->hide();
 
     mnuOverview = dockOverview->toggleViewAction();
-    mnuOverview->setText(QStringLiteral("Обзор"));
+    mnuOverview->setText(Words::tr("Обзор"));
     mnuOverview->setObjectName("mnuOverview");
     mnuOverview->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
     mnuView->addAction(mnuOverview);

@@ -3,6 +3,7 @@
 
 #include "canvas/message_box.h"
 #include "canvas/picture_file.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/entry_placement.h"
 #include "editor/frm_main.h"
@@ -123,7 +124,7 @@ void frmMain::placeSelectedEntry() {
     const std::optional<editor::PaletteChoice> entry = chosenEntry();
     if (!entry || !WorldCanvas1->hasLocation())
         return;
-    const document::EditStep step(*m_document, "Размещение «" + entry->name + "»");
+    const document::EditStep step(*m_document, Words::tr("Размещение «%1»").arg(entry->name));
     if (editor::placeEntry(m_document->grid(), *entry, WorldCanvas1->WorldCursorX(),
                            WorldCanvas1->WorldCursorY()) == editor::PlaceOutcome::BadGroundCode) {
         ui::showMessage(this, editor::badGroundCodeMessage(entry->code));

@@ -2,6 +2,7 @@
 // the map ("Курсор" keeps the map's own clicks and drags) and what the
 // painting tools paint.
 
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
 #include "editor/tools/tool_box.h"
@@ -72,7 +73,7 @@ QIcon toolIcon(Glyph glyph) {
 void frmMain::createTools() {
     // Above the client area: the window grows by the bar's height, and every
     // control keeps its place in the client area.
-    tbTools = new QToolBar(QStringLiteral("Инструменты"), this);
+    tbTools = new QToolBar(Words::tr("Инструменты"), this);
     tbTools->setObjectName("tbTools");
     tbTools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tbTools->setIconSize(QSize(16, 16));
@@ -92,21 +93,20 @@ void frmMain::createTools() {
         group->addAction(action);
         return action;
     };
-    actCursorTool = tool(QStringLiteral("Курсор"), "actCursorTool", Glyph::Cursor, 1);
-    actBrushTool = tool(QStringLiteral("Кисть"), "actBrushTool", Glyph::Brush, 2);
-    actRectangleTool =
-        tool(QStringLiteral("Прямоугольник"), "actRectangleTool", Glyph::Rectangle, 3);
-    actFillTool = tool(QStringLiteral("Заливка"), "actFillTool", Glyph::Fill, 4);
-    actSelectionTool = tool(QStringLiteral("Выделение"), "actSelectionTool", Glyph::Selection, 5);
+    actCursorTool = tool(Words::tr("Курсор"), "actCursorTool", Glyph::Cursor, 1);
+    actBrushTool = tool(Words::tr("Кисть"), "actBrushTool", Glyph::Brush, 2);
+    actRectangleTool = tool(Words::tr("Прямоугольник"), "actRectangleTool", Glyph::Rectangle, 3);
+    actFillTool = tool(Words::tr("Заливка"), "actFillTool", Glyph::Fill, 4);
+    actSelectionTool = tool(Words::tr("Выделение"), "actSelectionTool", Glyph::Selection, 5);
     actCursorTool->setChecked(true);
 
     tbTools->addSeparator();
     cboPaintTarget = new QComboBox(tbTools);
     cboPaintTarget->setObjectName("cboPaintTarget");
-    cboPaintTarget->addItems({QStringLiteral("Выбранный объект"), QStringLiteral("Путь закрыт"),
-                              QStringLiteral("Охранная зона")});
-    cboPaintTarget->setAccessibleName(QStringLiteral("Что рисовать"));
-    cboPaintTarget->setToolTip(QStringLiteral("Что рисовать"));
+    cboPaintTarget->addItems(
+        {Words::tr("Выбранный объект"), Words::tr("Путь закрыт"), Words::tr("Охранная зона")});
+    cboPaintTarget->setAccessibleName(Words::tr("Что рисовать"));
+    cboPaintTarget->setToolTip(Words::tr("Что рисовать"));
     tbTools->addWidget(cboPaintTarget);
 
     using editor::tools::PaintTarget;

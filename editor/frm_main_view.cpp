@@ -1,19 +1,26 @@
 // The menu "Вид" and the status bar of the main window: going to a cell, and
 // the values of the cell under the mouse.
 
+#include "canvas/message_box.h"
+#include "canvas/ui_words.h"
 #include "canvas/view_zoom.h"
 #include "canvas/world_canvas.h"
 #include "editor/frm_main.h"
 #include "editor/go_to_cell.h"
+#include "editor/language.h"
+#include "editor/window_settings.h"
 #include "model/location_grid.h"
+#include "support/cp1251.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 
 void frmMain::createViewMenu() {
-    mnuView = menuBar()->addMenu(QStringLiteral("Вид"));
+    mnuView = menuBar()->addMenu(Words::tr("Вид"));
     mnuView->setObjectName("mnuView");
     const auto item = [this](const QString& caption, const char* name,
                              const QList<QKeySequence>& keys) {
@@ -23,28 +30,59 @@ void frmMain::createViewMenu() {
         return action;
     };
     mnuZoomIn =
-        item(QStringLiteral("Крупнее"), "mnuZoomIn",
+        item(Words::tr("Крупнее"), "mnuZoomIn",
              {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
-    mnuZoomOut =
-        item(QStringLiteral("Мельче"), "mnuZoomOut", {QKeySequence(QStringLiteral("Ctrl+-"))});
-    mnuZoomNormal = item(QStringLiteral("Обычный масштаб"), "mnuZoomNormal",
+    mnuZoomOut = item(Words::tr("Мельче"), "mnuZoomOut", {QKeySequence(QStringLiteral("Ctrl+-"))});
+    mnuZoomNormal = item(Words::tr("Обычный масштаб"), "mnuZoomNormal",
                          {QKeySequence(QStringLiteral("Ctrl+0"))});
     connect(mnuZoomIn, &QAction::triggered, this, [this] { zoomAroundCursor(1); });
     connect(mnuZoomOut, &QAction::triggered, this, [this] { zoomAroundCursor(-1); });
     connect(mnuZoomNormal, &QAction::triggered, this,
             [this] { WorldCanvas1->setZoom(canvas::kNormalZoom); });
     mnuView->addSeparator();
-    mnuGoToCell = mnuView->addAction(QStringLiteral("Перейти к клетке..."));
+    mnuGoToCell = mnuView->addAction(Words::tr("Перейти к клетке..."));
     mnuGoToCell->setObjectName("mnuGoToCell");
     mnuGoToCell->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
     connect(mnuGoToCell, &QAction::triggered, this, &frmMain::mnuGoToCell_Click);
+    mnuView->addSeparator();
+    mnuLanguage = mnuView->addMenu(Words::tr("Язык"));
+    mnuLanguage->setObjectName("mnuLanguage");
+    // Each language is named in itself, so that either can be found.
+    mnuLanguageRussian = mnuLanguage->addAction(QStringLiteral("Русский"));
+    mnuLanguageRussian->setObjectName("mnuLanguageRussian");
+    mnuLanguageEnglish = mnuLanguage->addAction(QStringLiteral("English"));
+    mnuLanguageEnglish->setObjectName("mnuLanguageEnglish");
+    auto* languages = new QActionGroup(this);
+    for (QAction* language : {mnuLanguageRussian, mnuLanguageEnglish}) {
+        language->setCheckable(true);
+        languages->addAction(language);
+    }
+    const bool english = editor::currentLanguage() == editor::Language::English;
+    (english ? mnuLanguageEnglish : mnuLanguageRussian)->setChecked(true);
+    connect(mnuLanguageRussian, &QAction::triggered, this, [this] { chooseLanguage(false); });
+    connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { chooseLanguage(true); });
 
     lblMouseCell = new QLabel(this);
     lblMouseCell->setObjectName("lblMouseCell");
-    lblMouseCell->setAccessibleName(QStringLiteral("Клетка под мышью"));
+    lblMouseCell->setAccessibleName(Words::tr("Клетка под мышью"));
     statusBar()->setObjectName("statusBar");
     statusBar()->addWidget(lblMouseCell, 1);
     connect(WorldCanvas1, &WorldCanvas::mouseCellChanged, this, &frmMain::showMouseCell);
+}
+
+void frmMain::chooseLanguage(bool english) {
+    const editor::Language language =
+        english ? editor::Language::English : editor::Language::Russian;
+    QSettings settings(editor::settingsFile(), QSettings::IniFormat);
+    editor::storeLanguage(settings, language);
+    if (editor::currentLanguage() == language)
+        return;
+    // The windows are built with their texts, so the new language starts with
+    // the next run; the note is in both languages.
+    ui::showMessage(this, {ui::MessageIcon::Information, "",
+                           cp1251::fromUtf8("Язык интерфейса сменится при следующем запуске "
+                                            "редактора.\r\nThe interface language will change the "
+                                            "next time the editor starts.")});
 }
 
 void frmMain::zoomAroundCursor(int steps) {
@@ -67,17 +105,15 @@ QString frmMain::cellDescription(QPoint cell) const {
     const auto value = [&](model::Layer layer) {
         return grid.cellValue(layer, cell.x(), cell.y());
     };
-    return QStringLiteral("x %1, y %2 - земля %3, объект %4, предмет %5, действие %6, %7, %8")
+    return Words::tr("x %1, y %2 - земля %3, объект %4, предмет %5, действие %6, %7, %8")
         .arg(cell.x())
         .arg(cell.y())
         .arg(value(model::Layer::Earths))
         .arg(value(model::Layer::Objects))
         .arg(value(model::Layer::Predmets))
         .arg(value(model::Layer::Doors))
-        .arg(value(model::Layer::Blocks) != 0 ? QStringLiteral("путь закрыт")
-                                              : QStringLiteral("путь открыт"))
-        .arg(value(model::Layer::Guards) != 0 ? QStringLiteral("охрана есть")
-                                              : QStringLiteral("охрана нет"));
+        .arg(value(model::Layer::Blocks) != 0 ? Words::tr("путь закрыт") : Words::tr("путь открыт"))
+        .arg(value(model::Layer::Guards) != 0 ? Words::tr("охрана есть") : Words::tr("охрана нет"));
 }
 
 void frmMain::showMouseCell(QPoint cell, bool inside) {

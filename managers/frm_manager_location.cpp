@@ -3,6 +3,7 @@
 #include "managers/current_location.h"
 
 #include "canvas/message_box.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
 #include "managers/fill_tiles.h"
@@ -17,6 +18,7 @@
 #include "model/notes_file.h"
 #include "support/file_system.h"
 #include "support/mdl_main.h"
+#include "support/phrase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,14 +31,15 @@
 #include <QPushButton>
 
 using namespace managers;
+using phrase::Ru;
 
 namespace {
 
 // The largest ground code a cell of the Earths layer holds.
 constexpr int kLargestGroundCode = 255;
 
-void warn(QWidget* parent, const std::string& title, const std::string& text) {
-    ui::showMessage(parent, {ui::MessageIcon::Warning, ru(title), text});
+void warn(QWidget* parent, const char* title, const std::string& text) {
+    ui::showMessage(parent, {ui::MessageIcon::Warning, phrase::say(title), text});
 }
 
 void reportError(QWidget* parent, const std::string& text) {
@@ -48,7 +51,7 @@ void reportError(QWidget* parent, const std::string& text) {
 frmManagerLocation::frmManagerLocation(QWidget* mainWindow, WorldCanvas& canvas)
     : QDialog(mainWindow), m_mainWindow(mainWindow), m_canvas(canvas) {
     setObjectName(QStringLiteral("frmManagerLocation"));
-    setWindowTitle(QStringLiteral("Менеджер локаций"));
+    setWindowTitle(Words::tr("Менеджер локаций"));
     setModal(true);
     applyWindowFont(*this);
     setClientSize(*this, 353, 345);
@@ -154,32 +157,33 @@ void frmManagerLocation::Command2_Click() {
 
 bool frmManagerLocation::refuseCreation(const std::string& name) {
     if (name.empty()) {
-        warn(this, "Плохое имя", ru("Укажите имя новой локации и повторите попытку."));
+        warn(this, Ru::tr("Плохое имя"),
+             phrase::say(Ru::tr("Укажите имя новой локации и повторите попытку.")));
         return true;
     }
-    if (refuseLongName(this, name, model::maxLocationNameLength(), "локации"))
+    if (refuseLongName(this, name, model::maxLocationNameLength(), Words::tr("локации")))
         return true;
     const int fill = cmdFill->currentIndex();
     if (fill < 0) {
-        warn(this, "Нечем заполнить",
-             ru("Список клеток земли пуст: в каталоге ") +
-                 fsys::displayText(editorResourceFolder() + "level0.ini") +
-                 ru(" нет ни одной клетки, которой можно заполнить локацию. Локация не создана."));
+        warn(this, Ru::tr("Нечем заполнить"),
+             phrase::say(Ru::tr("Список клеток земли пуст: в каталоге %1 нет ни одной клетки, "
+                                "которой можно заполнить локацию. Локация не создана."),
+                         {fsys::displayText(editorResourceFolder() + "level0.ini")}));
         return true;
     }
     if (fill > kLargestGroundCode) {
-        warn(this, "Плохая клетка",
-             ru("Клеткой \"") + cpText(cmdFill->currentText()) + ru("\" с кодом ") +
-                 std::to_string(fill) +
-                 ru(" нельзя заполнить локацию: код клетки земли должен быть от 0 до 255. "
-                    "Выберите другую клетку."));
+        warn(this, Ru::tr("Плохая клетка"),
+             phrase::say(Ru::tr("Клеткой \"%1\" с кодом %2 нельзя заполнить локацию: код клетки "
+                                "земли должен быть от 0 до 255. Выберите другую клетку."),
+                         {cpText(cmdFill->currentText()), std::to_string(fill)}));
         return true;
     }
     std::string gridFile = model::locationFile(editor::MapFolder(), name, model::kGridFile);
     if (mdlMain::FileExists(gridFile)) {
-        warn(this, "Плохое имя",
-             ru("К сожалению, локация с именем ") + "\"" + name + "\"" +
-                 ru(" уже существует. Укажите другие имя и повторите попытку."));
+        warn(this, Ru::tr("Плохое имя"),
+             phrase::say(Ru::tr("К сожалению, локация с именем \"%1\" уже существует. Укажите "
+                                "другие имя и повторите попытку."),
+                         {name}));
         return true;
     }
     return false;
@@ -189,7 +193,8 @@ void frmManagerLocation::Command4_Click() {
     // A size typed and confirmed without leaving its box counts as left.
     UpdateSizeInfo();
     const std::string name = cpText(txtLocationName->text());
-    if (refuseCreation(name) || refuseUnwritableText(this, txtInfo->toPlainText(), "Заметки:") ||
+    if (refuseCreation(name) ||
+        refuseUnwritableText(this, txtInfo->toPlainText(), Words::tr("Заметки:")) ||
         !mayDiscard(m_discardCheck))
         return;
 
@@ -200,8 +205,8 @@ void frmManagerLocation::Command4_Click() {
     grid.setMapHeight(sideValue(txtNewMapHeight->text()));
     grid.CreatMap(static_cast<std::uint8_t>(cmdFill->currentIndex()));
     if (!grid.ErrorMessage().empty() || !grid.isComplete()) {
-        reportError(this,
-                    ru("Не удалось создать локацию \"") + name + "\": " + grid.ErrorMessage());
+        reportError(this, phrase::say(Ru::tr("Не удалось создать локацию \"%1\": %2"),
+                                      {name, grid.ErrorMessage()}));
         return;
     }
 
@@ -213,8 +218,9 @@ void frmManagerLocation::Command4_Click() {
     files.heightText = cpText(txtNewMapHeight->text());
     files.round = chkRound->isChecked();
     if (const WriteFailure failure = writeNewLocation(files, grid)) {
-        reportError(this, ru("Локация \"") + name + ru("\" не создана: не удалось записать файл ") +
-                              fsys::displayText(failure.file) + " (" + failure.reason + ").");
+        reportError(this, phrase::say(Ru::tr("Локация \"%1\" не создана: не удалось записать "
+                                             "файл %2 (%3)."),
+                                      {name, fsys::displayText(failure.file), failure.reason}));
         return;
     }
 

@@ -1,4 +1,5 @@
 // The controls of the location manager at their places.
+#include "canvas/ui_words.h"
 #include "managers/fixed_layout.h"
 #include "managers/frm_manager_location.h"
 #include "managers/key_filters.h"
@@ -21,53 +22,53 @@ const QRect kViewRect(8, 8, 337, 329);
 
 void frmManagerLocation::buildManageView() {
     QGroupBox* frame = Frame1[0] =
-        addFrame(this, "Frame1", QStringLiteral("Управление локациями"), kViewRect);
+        addFrame(this, "Frame1", Words::tr("Управление локациями"), kViewRect);
     frame->setProperty("index", 0);
     lstLocation = addList(frame, "lstLocation", QRect(8, 16, 153, 273));
-    lstLocation->setAccessibleName(QStringLiteral("Локации"));
+    lstLocation->setAccessibleName(Words::tr("Локации"));
     tbInfo = addMultiLineBox(frame, "tbInfo", QRect(168, 16, 161, 273));
-    tbInfo->setAccessibleName(QStringLiteral("Заметки"));
+    tbInfo->setAccessibleName(Words::tr("Заметки"));
     tbInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette face = tbInfo->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Window));
     tbInfo->setPalette(face);
-    Command1 = addButton(frame, "Command1", QStringLiteral("Перейти"), QRect(8, 296, 75, 25));
-    Command2 = addButton(frame, "Command2", QStringLiteral("Создать"), QRect(89, 296, 75, 25));
-    Command3 = addButton(frame, "Command3", QStringLiteral("Удалить"), QRect(170, 296, 75, 25));
-    Command6 = addButton(frame, "Command6", QStringLiteral("Закрыть"), QRect(254, 296, 75, 25));
+    Command1 = addButton(frame, "Command1", Words::tr("Перейти"), QRect(8, 296, 75, 25));
+    Command2 = addButton(frame, "Command2", Words::tr("Создать"), QRect(89, 296, 75, 25));
+    Command3 = addButton(frame, "Command3", Words::tr("Удалить"), QRect(170, 296, 75, 25));
+    Command6 = addButton(frame, "Command6", Words::tr("Закрыть"), QRect(254, 296, 75, 25));
 }
 
 void frmManagerLocation::buildCreateView() {
     QGroupBox* frame = Frame1[1] =
-        addFrame(this, "Frame1", QStringLiteral("Создать локацию"), kViewRect);
+        addFrame(this, "Frame1", Words::tr("Создать локацию"), kViewRect);
     frame->setProperty("index", 1);
     txtLocationName = addTextBox(frame, "txtLocationName", QStringLiteral("new_location"),
                                  QRect(112, 16, 217, 19), 255);
-    addLabel(frame, QStringLiteral("Название:"), QRect(8, 19, 100, 14), txtLocationName);
+    addLabel(frame, Words::tr("Название:"), QRect(8, 19, 100, 14), txtLocationName);
     installNameFilter(txtLocationName);
 
     txtNewMapWidth =
         addTextBox(frame, "txtNewMapWidth", QStringLiteral("120"), QRect(112, 40, 57, 19), 4);
-    txtNewMapWidth->setToolTip(QStringLiteral("Ширина в клетках"));
-    addLabel(frame, QStringLiteral("Ширина:"), QRect(8, 43, 100, 14), txtNewMapWidth);
+    txtNewMapWidth->setToolTip(Words::tr("Ширина в клетках"));
+    addLabel(frame, Words::tr("Ширина:"), QRect(8, 43, 100, 14), txtNewMapWidth);
     txtNewMapHeight =
         addTextBox(frame, "txtNewMapHeight", QStringLiteral("120"), QRect(272, 40, 57, 19), 4);
-    txtNewMapHeight->setToolTip(QStringLiteral("Высота в клетках"));
-    addLabel(frame, QStringLiteral("Высота:"), QRect(216, 43, 52, 14), txtNewMapHeight);
+    txtNewMapHeight->setToolTip(Words::tr("Высота в клетках"));
+    addLabel(frame, Words::tr("Высота:"), QRect(216, 43, 52, 14), txtNewMapHeight);
     for (QLineEdit* side : {txtNewMapWidth, txtNewMapHeight}) {
         installDigitFilter(side, true);
         side->installEventFilter(this);
     }
 
     cmdFill = addDropDown(frame, "cmdFill", QRect(112, 64, 217, 21));
-    addLabel(frame, QStringLiteral("Заполнить:"), QRect(8, 67, 100, 14), cmdFill);
+    addLabel(frame, Words::tr("Заполнить:"), QRect(8, 67, 100, 14), cmdFill);
     txtInfo = addMultiLineBox(frame, "txtInfo", QRect(112, 90, 217, 81));
-    addLabel(frame, QStringLiteral("Заметки:"), QRect(8, 91, 100, 14), txtInfo);
-    chkRound = addCheckBox(frame, "chkRound", QStringLiteral("\"Круглая\" локация"),
-                           QRect(112, 176, 217, 17));
+    addLabel(frame, Words::tr("Заметки:"), QRect(8, 91, 100, 14), txtInfo);
+    chkRound =
+        addCheckBox(frame, "chkRound", Words::tr("\"Круглая\" локация"), QRect(112, 176, 217, 17));
     buildSizeInfo(frame);
-    Command4 = addButton(frame, "Command4", QStringLiteral("Создать"), QRect(170, 296, 75, 25));
-    Command5 = addButton(frame, "Command5", QStringLiteral("Отмена"), QRect(254, 296, 75, 25));
+    Command4 = addButton(frame, "Command4", Words::tr("Создать"), QRect(170, 296, 75, 25));
+    Command5 = addButton(frame, "Command5", Words::tr("Отмена"), QRect(254, 296, 75, 25));
 }
 
 void frmManagerLocation::buildSizeInfo(QGroupBox* frame) {
@@ -77,10 +78,10 @@ void frmManagerLocation::buildSizeInfo(QGroupBox* frame) {
         QString caption;
     };
     const Row rows[] = {
-        {txtCellsCount, "txtCellsCount", QStringLiteral("Всего ячеек:")},
-        {txtPixelWidth, "txtPixelWidth", QStringLiteral("Ширина (пикселей):")},
-        {txtPixelHeight, "txtPixelHeight", QStringLiteral("Высота (пикселей):")},
-        {txtBufferLength, "txtBufferLength", QStringLiteral("Объем данных:")},
+        {txtCellsCount, "txtCellsCount", Words::tr("Всего ячеек:")},
+        {txtPixelWidth, "txtPixelWidth", Words::tr("Ширина (пикселей):")},
+        {txtPixelHeight, "txtPixelHeight", Words::tr("Высота (пикселей):")},
+        {txtBufferLength, "txtBufferLength", Words::tr("Объем данных:")},
     };
     int top = 200;
     for (const Row& row : rows) {

@@ -1,4 +1,5 @@
 #include "managers/frm_map_manager.h"
+#include "canvas/ui_words.h"
 
 #include "canvas/message_box.h"
 #include "canvas/resource_load_report.h"
@@ -13,6 +14,7 @@
 #include "managers/ui_text.h"
 #include "model/location_files.h"
 #include "support/file_system.h"
+#include "support/phrase.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,11 +23,12 @@
 #include <QPushButton>
 
 using namespace managers;
+using phrase::Ru;
 
 frmMapManager::frmMapManager(QWidget* mainWindow, WorldCanvas& canvas)
     : QDialog(mainWindow), m_canvas(canvas) {
     setObjectName(QStringLiteral("frmMapManager"));
-    setWindowTitle(QStringLiteral("Менеджер карт"));
+    setWindowTitle(Words::tr("Менеджер карт"));
     setModal(true);
     applyWindowFont(*this);
     setClientSize(*this, 329, 273);
@@ -34,23 +37,23 @@ frmMapManager::frmMapManager(QWidget* mainWindow, WorldCanvas& canvas)
 }
 
 void frmMapManager::buildControls() {
-    Frame1 = addFrame(this, "Frame1", QStringLiteral("Новая карта"), QRect(8, 8, 313, 257));
+    Frame1 = addFrame(this, "Frame1", Words::tr("Новая карта"), QRect(8, 8, 313, 257));
     txtMapName = addTextBox(Frame1, "txtMapName", QString(), QRect(104, 16, 201, 19), 255);
-    addLabel(Frame1, QStringLiteral("Имя карты:"), QRect(8, 19, 92, 14), txtMapName);
+    addLabel(Frame1, Words::tr("Имя карты:"), QRect(8, 19, 92, 14), txtMapName);
     installNameFilter(txtMapName);
     txtResources = addTextBox(Frame1, "txtResources", QString(), QRect(104, 40, 177, 19), 255);
-    addLabel(Frame1, QStringLiteral("Ресурсы карты:"), QRect(8, 43, 92, 14), txtResources);
+    addLabel(Frame1, Words::tr("Ресурсы карты:"), QRect(8, 43, 92, 14), txtResources);
     installNameFilter(txtResources);
     chkEditResource = addCheckBox(Frame1, "chkEditResource", QString(), QRect(288, 41, 17, 17));
-    chkEditResource->setAccessibleName(QStringLiteral("Изменить ресурсы карты"));
+    chkEditResource->setAccessibleName(Words::tr("Изменить ресурсы карты"));
     txtDescription = addMultiLineBox(Frame1, "txtDescription", QRect(104, 64, 201, 97));
-    addLabel(Frame1, QStringLiteral("Описание:"), QRect(8, 67, 92, 14), txtDescription);
+    addLabel(Frame1, Words::tr("Описание:"), QRect(8, 67, 92, 14), txtDescription);
     txtAuthor = addTextBox(Frame1, "txtAuthor", QString(), QRect(104, 168, 201, 19), 255);
-    addLabel(Frame1, QStringLiteral("Автор:"), QRect(8, 171, 92, 14), txtAuthor);
+    addLabel(Frame1, Words::tr("Автор:"), QRect(8, 171, 92, 14), txtAuthor);
     txtContacts = addTextBox(Frame1, "txtContacts", QString(), QRect(104, 192, 201, 19), 255);
-    addLabel(Frame1, QStringLiteral("Контакты:"), QRect(8, 195, 92, 14), txtContacts);
-    cmdCreat = addButton(Frame1, "cmdCreat", QStringLiteral("Создать"), QRect(144, 224, 77, 25));
-    cmdCancel = addButton(Frame1, "cmdCancel", QStringLiteral("Отмена"), QRect(228, 224, 77, 25));
+    addLabel(Frame1, Words::tr("Контакты:"), QRect(8, 195, 92, 14), txtContacts);
+    cmdCreat = addButton(Frame1, "cmdCreat", Words::tr("Создать"), QRect(144, 224, 77, 25));
+    cmdCancel = addButton(Frame1, "cmdCancel", Words::tr("Отмена"), QRect(228, 224, 77, 25));
     cmdCreat->setDefault(true);
 
     connect(chkEditResource, &QCheckBox::toggled, this, &frmMapManager::chkEditResource_Click);
@@ -85,16 +88,19 @@ void frmMapManager::chkEditResource_Click(bool ticked) {
 
 bool frmMapManager::refuseName(const std::string& name) {
     if (name.empty()) {
-        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Плохое имя"),
-                               ru("Укажите имя новой карты и повторите попытку.")});
+        ui::showMessage(this,
+                        {ui::MessageIcon::Warning, phrase::say(Ru::tr("Плохое имя")),
+                         phrase::say(Ru::tr("Укажите имя новой карты и повторите попытку."))});
         return true;
     }
-    if (refuseLongName(this, name, model::maxMapNameLength(), "карты"))
+    if (refuseLongName(this, name, model::maxMapNameLength(), Words::tr("карты")))
         return true;
     if (mapExists(name)) {
-        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Карта уже существует"),
-                               ru("К сожалению, карта с таким именем уже существует. Укажите "
-                                  "другое имя, и повторите попытку.")});
+        ui::showMessage(this,
+                        {ui::MessageIcon::Warning, phrase::say(Ru::tr("Карта уже существует")),
+                         phrase::say(Ru::tr("К сожалению, карта с таким именем уже "
+                                            "существует. Укажите другое имя, и повторите "
+                                            "попытку."))});
         return true;
     }
     return false;
@@ -104,18 +110,20 @@ void frmMapManager::cmdCreat_Click() {
     NewMap map;
     map.name = cpText(txtMapName->text());
     if (refuseName(map.name) ||
-        refuseUnwritableText(this, txtDescription->toPlainText(), "Описание:") ||
-        refuseUnwritableText(this, txtAuthor->text(), "Автор:") ||
-        refuseUnwritableText(this, txtContacts->text(), "Контакты:") || !mayDiscard(m_discardCheck))
+        refuseUnwritableText(this, txtDescription->toPlainText(), Words::tr("Описание:")) ||
+        refuseUnwritableText(this, txtAuthor->text(), Words::tr("Автор:")) ||
+        refuseUnwritableText(this, txtContacts->text(), Words::tr("Контакты:")) ||
+        !mayDiscard(m_discardCheck))
         return;
     map.resources = cpText(txtResources->text());
     map.description = multiLineText(*txtDescription);
     map.author = cpText(txtAuthor->text());
     map.contacts = cpText(txtContacts->text());
     if (const WriteFailure failure = createMap(map)) {
-        ui::showMessage(this, {ui::MessageIcon::Critical, "Error",
-                               ru("Не удалось создать карту \"") + map.name + ru("\": ") +
-                                   fsys::displayText(failure.file) + " (" + failure.reason + ")."});
+        ui::showMessage(this,
+                        {ui::MessageIcon::Critical, "Error",
+                         phrase::say(Ru::tr("Не удалось создать карту \"%1\": %2 (%3)."),
+                                     {map.name, fsys::displayText(failure.file), failure.reason})});
         return;
     }
 

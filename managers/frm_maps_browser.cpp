@@ -1,4 +1,5 @@
 #include "managers/frm_maps_browser.h"
+#include "canvas/ui_words.h"
 
 #include "managers/current_location.h"
 
@@ -21,15 +22,15 @@ using namespace managers;
 frmMapsBrowser::frmMapsBrowser(QWidget* mainWindow, WorldCanvas& canvas)
     : QDialog(mainWindow), m_mainWindow(mainWindow), m_canvas(canvas) {
     setObjectName(QStringLiteral("frmMapsBrowser"));
-    setWindowTitle(QStringLiteral("Открыть карту"));
+    setWindowTitle(Words::tr("Открыть карту"));
     setModal(true);
     applyWindowFont(*this);
     setClientSize(*this, 321, 218);
     List1 = addList(this, "List1", QRect(8, 24, 217, 186));
-    Label1 = addLabel(this, QStringLiteral("Выберите карту:"), QRect(8, 8, 217, 14), List1);
+    Label1 = addLabel(this, Words::tr("Выберите карту:"), QRect(8, 8, 217, 14), List1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    cmdOpen = addButton(this, "cmdOpen", QStringLiteral("Открыть"), QRect(232, 24, 81, 25));
-    Command1 = addButton(this, "Command1", QStringLiteral("Отмена"), QRect(232, 56, 81, 25));
+    cmdOpen = addButton(this, "cmdOpen", Words::tr("Открыть"), QRect(232, 24, 81, 25));
+    Command1 = addButton(this, "Command1", Words::tr("Отмена"), QRect(232, 56, 81, 25));
     cmdOpen->setDefault(true);
 
     connect(List1, &QListWidget::itemDoubleClicked, this, &frmMapsBrowser::cmdOpen_Click);

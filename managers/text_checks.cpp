@@ -3,6 +3,7 @@
 #include "canvas/message_box.h"
 #include "managers/ui_text.h"
 #include "support/cp1251.h"
+#include "support/phrase.h"
 
 #include <QList>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 namespace managers {
+
+using phrase::Ru;
 
 std::string charactersOutsideCodePage(const QString& text) {
     std::vector<char32_t> seen;
@@ -30,28 +33,29 @@ std::string charactersOutsideCodePage(const QString& text) {
     return named;
 }
 
-bool refuseUnwritableText(QWidget* parent, const QString& text, const char* field) {
+bool refuseUnwritableText(QWidget* parent, const QString& text, const QString& field) {
     const std::string named = charactersOutsideCodePage(text);
     if (named.empty())
         return false;
-    ui::showMessage(
-        parent, {ui::MessageIcon::Warning, ru("Недопустимые символы"),
-                 ru("В поле \"") + ru(field) +
-                     ru("\" есть символы, которых нет в кодировке файлов игры (Windows-1251): ") +
-                     named + ru(". Уберите их и повторите попытку. Ничего не записано.")});
+    ui::showMessage(parent, {ui::MessageIcon::Warning, phrase::say(Ru::tr("Недопустимые символы")),
+                             phrase::say(Ru::tr("В поле \"%1\" есть символы, которых нет в "
+                                                "кодировке файлов игры (Windows-1251): %2. Уберите "
+                                                "их и повторите попытку. Ничего не записано."),
+                                         {cpText(field), named})});
     return true;
 }
 
 bool refuseLongName(QWidget* parent, const std::string& name, std::size_t longest,
-                    const char* what) {
+                    const QString& what) {
     if (name.size() <= longest)
         return false;
-    ui::showMessage(parent, {ui::MessageIcon::Warning, ru("Плохое имя"),
-                             ru("Имя ") + ru(what) + ru(" слишком длинное: ") +
-                                 std::to_string(name.size()) + ru(" символов, а можно не больше ") +
-                                 std::to_string(longest) +
-                                 ru(", чтобы имена его файлов поместились в файловой системе. "
-                                    "Укажите более короткое имя и повторите попытку.")});
+    ui::showMessage(
+        parent,
+        {ui::MessageIcon::Warning, phrase::say(Ru::tr("Плохое имя")),
+         phrase::say(Ru::tr("Имя %1 слишком длинное: %2 символов, а можно не больше "
+                            "%3, чтобы имена его файлов поместились в файловой "
+                            "системе. Укажите более короткое имя и повторите попытку."),
+                     {cpText(what), std::to_string(name.size()), std::to_string(longest)})});
     return true;
 }
 

@@ -20,11 +20,11 @@ std::string charactersOutsideCodePage(const QString& text);
 
 // Refuses a text with characters the files cannot hold; `field` is the
 // caption of the box it was typed into.
-bool refuseUnwritableText(QWidget* parent, const QString& text, const char* field);
+bool refuseUnwritableText(QWidget* parent, const QString& text, const QString& field);
 
-// Refuses a name longer than `longest` bytes; `what` says what is named
-// ("локации", "карты").
+// Refuses a name longer than `longest` bytes; `what` says what is named, as
+// it reads after "Имя" ("локации", "карты"), in the interface language.
 bool refuseLongName(QWidget* parent, const std::string& name, std::size_t longest,
-                    const char* what);
+                    const QString& what);
 
 } // namespace managers

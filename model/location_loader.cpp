@@ -6,46 +6,44 @@
 #include "support/cp1251.h"
 #include "support/mdl_ini.h"
 #include "support/mdl_main.h"
+#include "support/phrase.h"
+
+using phrase::Ru;
+using phrase::say;
 
 namespace model {
 namespace {
 
-// Texts are written here in UTF-8 and handed on in code page 1251.
-std::string text(std::string_view utf8) {
-    return cp1251::fromUtf8(utf8);
-}
-
 const char* const kErrorTitle = "Error";
-const char* const kContactLine = "За дополнительной информацией обращайтесь к разработчику.";
 
 // The refusal message; `reason` (code page 1251) completes its first line.
 std::string refusal(std::string_view name, const std::string& reason) {
-    return text("Не возможно загрузить локацию ") + "\"" + std::string(name) + "\"" + reason +
-           "\r\n" + text(kContactLine);
+    return say(Ru::tr("Не возможно загрузить локацию \"%1\"%2"), {name, reason}) + "\r\n" +
+           say(Ru::tr("За дополнительной информацией обращайтесь к разработчику."));
 }
 
 std::string describe(const ConfigProblem& problem, const ConfigReading& reading) {
     switch (problem.kind) {
     case ConfigProblem::Kind::NotANumber:
-        return text(" так как значение ") + problem.key + " = \"" + problem.value +
-               text("\" в файле параметров локации не является целым числом.");
+        return say(Ru::tr(" так как значение %1 = \"%2\" в файле параметров локации не является "
+                          "целым числом."),
+                   {problem.key, problem.value});
     case ConfigProblem::Kind::Negative:
-        return text(" так как значение ") + problem.key + " = \"" + problem.value +
-               text("\" в файле параметров локации отрицательно.");
+        return say(Ru::tr(" так как значение %1 = \"%2\" в файле параметров локации отрицательно."),
+                   {problem.key, problem.value});
     case ConfigProblem::Kind::TooLarge:
-        return text(" так как локация Width = ") + reading.widthText +
-               ", Height = " + reading.heightText + text(" слишком велика: ей нужно ") +
-               (problem.bytes < 0 ? text("больше") : std::to_string(problem.bytes)) +
-               text(" байт памяти, а можно отвести не больше ") +
-               std::to_string(LocationGrid::maxGridBytes()) + ".";
+        return say(Ru::tr(" так как локация Width = %1, Height = %2 слишком велика: ей нужно %3 "
+                          "байт памяти, а можно отвести не больше %4."),
+                   {reading.widthText, reading.heightText,
+                    problem.bytes < 0 ? say(Ru::tr("больше")) : std::to_string(problem.bytes),
+                    std::to_string(LocationGrid::maxGridBytes())});
     case ConfigProblem::Kind::Unreadable:
         if (problem.error == std::errc::file_too_large)
-            return text(" так как файл параметров локации слишком велик: ") +
-                   std::to_string(problem.bytes) +
-                   text(" байт, а файл параметров не бывает длиннее ") +
-                   std::to_string(mdlINI::kMaxIniFileBytes) + text(" байт.");
-        return text(" так как файл параметров локации не удалось прочитать (") +
-               cp1251::fromUtf8(problem.error.message()) + ").";
+            return say(Ru::tr(" так как файл параметров локации слишком велик: %1 байт, а файл "
+                              "параметров не бывает длиннее %2 байт."),
+                       {std::to_string(problem.bytes), std::to_string(mdlINI::kMaxIniFileBytes)});
+        return say(Ru::tr(" так как файл параметров локации не удалось прочитать (%1)."),
+                   {cp1251::fromUtf8(problem.error.message())});
     }
     return {};
 }
@@ -62,13 +60,14 @@ LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_vi
     std::string config = files.config;
     std::string gridPath = files.grid;
     if (!mdlMain::FileExists(config)) {
-        listener.showMessage(MessageIcon::Critical, kErrorTitle,
-                             refusal(name, text(" так как файл параметров локации не найден.")));
+        listener.showMessage(
+            MessageIcon::Critical, kErrorTitle,
+            refusal(name, say(Ru::tr(" так как файл параметров локации не найден."))));
         return LoadOutcome::Refused;
     }
     if (!mdlMain::FileExists(gridPath)) {
         listener.showMessage(MessageIcon::Critical, kErrorTitle,
-                             refusal(name, text(" так как файл карты локации не найден.")));
+                             refusal(name, say(Ru::tr(" так как файл карты локации не найден."))));
         return LoadOutcome::Refused;
     }
 
@@ -84,8 +83,8 @@ LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_vi
     if (!file.open(gridPath, fsys::File::Mode::Read, ec)) {
         listener.showMessage(
             MessageIcon::Critical, kErrorTitle,
-            refusal(name, text(" так как файл карты локации не удалось открыть (") + reasonOf(ec) +
-                              ")."));
+            refusal(name, say(Ru::tr(" так как файл карты локации не удалось открыть (%1)."),
+                              {reasonOf(ec)})));
         return LoadOutcome::Refused;
     }
 
@@ -110,24 +109,22 @@ LoadOutcome LoadMap(LocationGrid& grid, std::string_view mapPath, std::string_vi
     const auto expected = static_cast<std::uint64_t>(
         LocationGrid::gridBytes(reading.size->width, reading.size->height));
     if (!readOk) {
-        listener.showMessage(MessageIcon::Critical, kErrorTitle,
-                             text("Ошибка чтения файла карты локации ") + "\"" + std::string(name) +
-                                 "\" (" + reasonOf(ec) + text("): прочитано ") +
-                                 std::to_string(bytesRead) + text(" из ") +
-                                 std::to_string(expected) +
-                                 text(" байт.\r\nНепрочитанные клетки оставлены пустыми."));
+        listener.showMessage(
+            MessageIcon::Critical, kErrorTitle,
+            say(Ru::tr("Ошибка чтения файла карты локации \"%1\" (%2): прочитано "
+                       "%3 из %4 байт.\r\nНепрочитанные клетки оставлены пустыми."),
+                {name, reasonOf(ec), std::to_string(bytesRead), std::to_string(expected)}));
         return LoadOutcome::LoadedIncomplete;
     }
     if (bytesRead < expected) {
         std::uint64_t actual = bytesRead;
         if (const auto size = fsys::fileSize(gridPath, ec); !ec)
             actual = size;
-        listener.showMessage(MessageIcon::Warning, text("Предупреждение"),
-                             text("Файл карты локации ") + "\"" + std::string(name) +
-                                 text("\" короче, чем нужно: ожидалось ") +
-                                 std::to_string(expected) + text(" байт, в файле ") +
-                                 std::to_string(actual) +
-                                 text(" байт.\r\nНедостающие клетки оставлены пустыми."));
+        listener.showMessage(MessageIcon::Warning, say(Ru::tr("Предупреждение")),
+                             say(Ru::tr("Файл карты локации \"%1\" короче, чем нужно: ожидалось %2 "
+                                        "байт, в файле %3 байт.\r\nНедостающие клетки оставлены "
+                                        "пустыми."),
+                                 {name, std::to_string(expected), std::to_string(actual)}));
         return LoadOutcome::LoadedIncomplete;
     }
     return LoadOutcome::Loaded;

@@ -3,6 +3,7 @@
 // the cells between two reports of the mouse included. Objects go into the
 // cells where they overlap no object the stroke placed before.
 
+#include "canvas/ui_words.h"
 #include "editor/tools/cell_paint.h"
 #include "editor/tools/stroke_tool.h"
 
@@ -16,7 +17,7 @@ class BrushTool : public StrokeTool {
 public:
     using StrokeTool::StrokeTool;
 
-    QString name() const override { return QStringLiteral("Кисть"); }
+    QString name() const override { return Words::tr("Кисть"); }
     void press(const canvas::ToolInput& input) override;
     void move(const canvas::ToolInput& input) override;
     void release(const canvas::ToolInput& input) override;

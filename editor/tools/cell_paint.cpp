@@ -1,4 +1,5 @@
 #include "editor/tools/cell_paint.h"
+#include "canvas/ui_words.h"
 
 #include "model/palette_file.h"
 
@@ -45,7 +46,7 @@ std::optional<CellPaint> gesturePaint(const ToolContext& context, Qt::MouseButto
         return CellPaint::value(model::Layer::Objects, 0);
     const std::optional<PaletteChoice> entry = context.entry();
     if (!entry) {
-        context.say(toolName + QStringLiteral(": выберите в палитре, что рисовать."));
+        context.say(Words::tr("%1: выберите в палитре, что рисовать.").arg(toolName));
         return std::nullopt;
     }
     if (entry->level == 0) {
@@ -57,7 +58,7 @@ std::optional<CellPaint> gesturePaint(const ToolContext& context, Qt::MouseButto
     }
     if (entry->level == 1)
         return CellPaint::object(*entry);
-    context.say(toolName + QStringLiteral(": записи этой группы на карту не ставятся."));
+    context.say(Words::tr("%1: записи этой группы на карту не ставятся.").arg(toolName));
     return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
 #include "editor/tools/fill_tool.h"
+#include "canvas/ui_words.h"
 
 #include "canvas/message_box.h"
 #include "document/location_document.h"
@@ -52,18 +53,18 @@ std::optional<std::pair<model::Layer, std::int32_t>> FillTool::fillValue() {
         break;
     }
     if (erase) {
-        m_context.say(QStringLiteral(
+        m_context.say(Words::tr(
             "Заливка: объекты заливкой не стираются; стирайте их кистью или прямоугольником."));
         return std::nullopt;
     }
     const std::optional<PaletteChoice> entry = m_context.entry();
     if (!entry) {
-        m_context.say(QStringLiteral("Заливка: выберите в палитре землю, которой заливать."));
+        m_context.say(Words::tr("Заливка: выберите в палитре землю, которой заливать."));
         return std::nullopt;
     }
     if (entry->level != 0) {
-        m_context.say(QStringLiteral("Заливка: объекты не заливаются, только земля и отметки "
-                                     "«Путь закрыт» и «Охранная зона»."));
+        m_context.say(Words::tr("Заливка: объекты не заливаются, только земля и отметки "
+                                "«Путь закрыт» и «Охранная зона»."));
         return std::nullopt;
     }
     if (entry->code < 0 || entry->code > 255) {
@@ -79,8 +80,8 @@ bool FillTool::fill(model::Layer layer, std::int32_t value) {
     std::unique_ptr<QProgressDialog> progress;
     const auto keepGoing = [&] {
         if (!progress && clock.elapsed() >= progressDelay) {
-            progress = std::make_unique<QProgressDialog>(
-                QStringLiteral("Заливка…"), QStringLiteral("Отмена"), 0, 0, m_context.window);
+            progress = std::make_unique<QProgressDialog>(Words::tr("Заливка…"), Words::tr("Отмена"),
+                                                         0, 0, m_context.window);
             progress->setObjectName("fillProgress");
             progress->setWindowTitle(name());
             progress->setWindowModality(Qt::WindowModal);

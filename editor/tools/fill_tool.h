@@ -4,6 +4,7 @@
 // 0 with the right button). Objects are not filled. A fill that takes long
 // shows its progress and can be cancelled, leaving every cell as it was.
 
+#include "canvas/ui_words.h"
 #include "editor/tools/stroke_tool.h"
 #include "model/location_grid.h"
 
@@ -16,7 +17,7 @@ class FillTool : public StrokeTool {
 public:
     using StrokeTool::StrokeTool;
 
-    QString name() const override { return QStringLiteral("Заливка"); }
+    QString name() const override { return Words::tr("Заливка"); }
     void press(const canvas::ToolInput& input) override;
     void move(const canvas::ToolInput&) override {}
     void release(const canvas::ToolInput& input) override;

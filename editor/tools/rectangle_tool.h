@@ -3,6 +3,7 @@
 // the paint, or objects stand in it in a grid of their footprint's box from
 // its top-left cell.
 
+#include "canvas/ui_words.h"
 #include "editor/tools/cell_paint.h"
 #include "editor/tools/stroke_tool.h"
 
@@ -14,7 +15,7 @@ class RectangleTool : public StrokeTool {
 public:
     using StrokeTool::StrokeTool;
 
-    QString name() const override { return QStringLiteral("Прямоугольник"); }
+    QString name() const override { return Words::tr("Прямоугольник"); }
     void press(const canvas::ToolInput& input) override;
     void move(const canvas::ToolInput& input) override;
     void release(const canvas::ToolInput& input) override;

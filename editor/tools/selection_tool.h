@@ -4,6 +4,7 @@
 // way round the world in each direction), however far that is; the right
 // button selects nothing.
 
+#include "canvas/ui_words.h"
 #include "editor/tools/stroke_tool.h"
 
 namespace editor::tools {
@@ -12,7 +13,7 @@ class SelectionTool : public StrokeTool {
 public:
     using StrokeTool::StrokeTool;
 
-    QString name() const override { return QStringLiteral("Выделение"); }
+    QString name() const override { return Words::tr("Выделение"); }
     void press(const canvas::ToolInput& input) override;
     void move(const canvas::ToolInput& input) override;
     void release(const canvas::ToolInput& input) override;

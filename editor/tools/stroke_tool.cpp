@@ -1,4 +1,5 @@
 #include "editor/tools/stroke_tool.h"
+#include "canvas/ui_words.h"
 
 #include "canvas/world_canvas.h"
 #include "document/location_document.h"
@@ -10,7 +11,7 @@
 namespace editor::tools {
 
 void StrokeTool::pressedWithoutLocation() {
-    m_context.say(name() + QStringLiteral(": локация не загружена, рисовать негде."));
+    m_context.say(Words::tr("%1: локация не загружена, рисовать негде.").arg(name()));
 }
 
 std::vector<QPoint> StrokeTool::lineCells(QPoint from, QPoint to) {
