@@ -4,42 +4,13 @@
 #include "support/cp1251.h"
 #include "support/crash_safe_writer.h"
 
-#include <charconv>
 #include <nlohmann/json.hpp>
 #include <string>
 
 namespace interchange {
 namespace {
 
-constexpr std::size_t kFlushBytes = 1 << 20;
-
-// Collects the text and hands it on in pieces of about kFlushBytes.
-class Buffer {
-public:
-    explicit Buffer(const TextSink& sink) : m_sink(sink) { m_text.reserve(kFlushBytes + 4096); }
-
-    void add(std::string_view text) { m_text += text; }
-    void add(char c) { m_text += c; }
-    void addNumber(std::uint32_t value) {
-        char digits[10];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        m_text.append(digits, end);
-    }
-    // Hands the text on once enough of it is collected (or always, at the end).
-    bool flush(bool always = false) {
-        if (m_text.size() < kFlushBytes && !always)
-            return true;
-        const bool more = m_sink(m_text);
-        m_text.clear();
-        return more;
-    }
-
-private:
-    const TextSink& m_sink;
-    std::string m_text;
-};
-
-bool writeLayer(Buffer& out, const model::LocationGrid& grid, model::Layer layer) {
+bool writeLayer(BufferedText& out, const model::LocationGrid& grid, model::Layer layer) {
     const std::int32_t rows = grid.rowCount(layer);
     const std::int32_t width = grid.MapWidth();
     const bool wide = model::bytesPerCell(layer) == 2;
@@ -68,7 +39,7 @@ bool writeLayer(Buffer& out, const model::LocationGrid& grid, model::Layer layer
 
 bool writeLocationJson(const LocationContent& content, const TextSink& sink) {
     const model::LocationGrid& grid = content.grid;
-    Buffer out(sink);
+    BufferedText out(sink);
     out.add("{\n  \"width\": ");
     out.addNumber(static_cast<std::uint32_t>(grid.MapWidth()));
     out.add(",\n  \"height\": ");

@@ -4,43 +4,13 @@
 #include "support/cp1251.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace interchange {
 namespace {
 
-constexpr std::size_t kFlushBytes = 1 << 20;
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-class Output {
-public:
-    explicit Output(const TextSink& sink) : m_sink(sink) { m_text.reserve(kFlushBytes + 4096); }
-
-    Output& operator<<(std::string_view text) {
-        m_text += text;
-        return *this;
-    }
-    Output& operator<<(std::int64_t value) {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        m_text.append(digits, end);
-        return *this;
-    }
-    Output& operator<<(std::int32_t value) { return *this << std::int64_t{value}; }
-    Output& operator<<(std::uint32_t value) { return *this << std::int64_t{value}; }
-    // Hands the text on once enough of it is collected (or always, at the end).
-    bool flush(bool always = false) {
-        if (m_text.size() < kFlushBytes && !always)
-            return true;
-        const bool more = m_sink(m_text);
-        m_text.clear();
-        return more;
-    }
-
-private:
-    const TextSink& m_sink;
-    std::string m_text;
-};
+using Output = BufferedText;
 
 std::string fromCodePage(const std::string& text) {
     return xmlEscaped(cp1251::toUtf8(text));
