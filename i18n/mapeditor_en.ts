@@ -775,5 +775,337 @@ The missing cells are left empty.</translation>
         <source> так как файл параметров локации не удалось прочитать (%1).</source>
         <translation> because the location&apos;s parameter file could not be read (%1).</translation>
     </message>
+    <message>
+        <source>Папка приложения: %1</source>
+        <translation>Application folder: %1</translation>
+    </message>
+    <message>
+        <source>Шаг %1: %2</source>
+        <translation>Step %1: %2</translation>
+    </message>
+    <message>
+        <source>Текст:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>При положительном ответе выполнить:</source>
+        <translation>If the answer is yes, run:</translation>
+    </message>
+    <message>
+        <source>При отрицательном ответе выполнить:</source>
+        <translation>If the answer is no, run:</translation>
+    </message>
+    <message>
+        <source>Шаг действия</source>
+        <translation>Action step</translation>
+    </message>
+    <message>
+        <source>%1 (%2) нельзя %3: параметры этого типа пока не могут быть записаны. Шаги такого типа, которые уже есть в файле действия, сохраняются на своих местах без изменений.</source>
+        <translation>%1 (%2) cannot be %3: the parameters of this type cannot be written yet. Steps of this type that the action file already has are kept in their places unchanged.</translation>
+    </message>
+    <message>
+        <source>Укажите имя действия в поле &quot;Имя:&quot;.</source>
+        <translation>Enter the action&apos;s name in the field &quot;Name:&quot;.</translation>
+    </message>
+    <message>
+        <source>Имя действия %1 может состоять только из латинских букв, цифр и знаков &quot;-&quot;, &quot;_&quot;, &quot;[&quot;, &quot;]&quot;.</source>
+        <translation>The action name %1 may consist only of Latin letters, digits and the characters &quot;-&quot;, &quot;_&quot;, &quot;[&quot;, &quot;]&quot;.</translation>
+    </message>
+    <message>
+        <source>Имя действия слишком длинное: %1 символов, а можно не больше %2.</source>
+        <translation>The action name is too long: %1 characters, and at most %2 are allowed.</translation>
+    </message>
+    <message>
+        <source>В локации уже %1 действий: больше клетки не различают.</source>
+        <translation>The location already has %1 actions: the cells cannot tell more apart.</translation>
+    </message>
+    <message>
+        <source>Действие %1 уже есть в списке действий локации. Укажите другое имя.</source>
+        <translation>The action %1 is already in the location&apos;s list of actions. Enter another name.</translation>
+    </message>
+    <message>
+        <source>В папке карты уже есть файл %1. Укажите другое имя.</source>
+        <translation>The map folder already has a file %1. Enter another name.</translation>
+    </message>
+    <message>
+        <source>записать</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>У действия нет ни одного шага.</source>
+        <translation>The action has no steps.</translation>
+    </message>
+    <message>
+        <source>У действия слишком много шагов: можно не больше %1.</source>
+        <translation>The action has too many steps: at most %1 are allowed.</translation>
+    </message>
+    <message>
+        <source>%1: текст длиннее %2 символов.</source>
+        <translation>%1: the text is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>%1: действие при ответе длиннее %2 символов.</source>
+        <translation>%1: the action to run on an answer is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>%1: действие при ответе должно быть одной строкой.</source>
+        <translation>%1: the action to run on an answer must be a single line.</translation>
+    </message>
+    <message>
+        <source>%1: не удалось записать файл %2 (%3).</source>
+        <translation>%1: could not write the file %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Менеджер действий</source>
+        <translation>Action Manager</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <comment>action into cell</comment>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Нажмите, вставить это действие в текущую клетку на карте</source>
+        <translation>Click to insert this action into the current cell of the map</translation>
+    </message>
+    <message>
+        <source>Действие в указанную точку добавлено!</source>
+        <translation>The action has been added to the cell.</translation>
+    </message>
+    <message>
+        <source>создать</source>
+        <translation>created</translation>
+    </message>
+    <message>
+        <source>Создание действия</source>
+        <translation>Create action</translation>
+    </message>
+    <message>
+        <source>Локация не выбрана: новому действию негде быть.</source>
+        <translation>No location is chosen: the new action has nowhere to be.</translation>
+    </message>
+    <message>
+        <source>Действие %1 не создано</source>
+        <translation>The action %1 was not created</translation>
+    </message>
+    <message>
+        <source>Действие %1 создано.</source>
+        <translation>The action %1 has been created.</translation>
+    </message>
+    <message>
+        <source>Сохранение действия</source>
+        <translation>Save action</translation>
+    </message>
+    <message>
+        <source>Выберите действие в списке. Новое действие создаёт кнопка &quot;Создать&quot;.</source>
+        <translation>Choose an action in the list. The button &quot;Create&quot; makes a new action.</translation>
+    </message>
+    <message>
+        <source>Действие %1 не сохранено</source>
+        <translation>The action %1 was not saved</translation>
+    </message>
+    <message>
+        <source>Действие %1 сохранено.%2</source>
+        <translation>The action %1 has been saved.%2</translation>
+    </message>
+    <message>
+        <source>Удаление действия</source>
+        <translation>Delete action</translation>
+    </message>
+    <message>
+        <source>Локация не загружена: клетки, которые ссылаются на действие, нельзя очистить. Ничего не удалено.</source>
+        <translation>No location is loaded: the cells that refer to the action cannot be cleared. Nothing was deleted.</translation>
+    </message>
+    <message>
+        <source>Удалить действие %1? Клетки, которые на него ссылаются (%2), будут очищены, номера следующих действий уменьшатся, и локация будет сохранена.</source>
+        <translation>Delete the action %1? The cells that refer to it (%2) will be cleared, the numbers of the following actions will go down by one, and the location will be saved.</translation>
+    </message>
+    <message>
+        <source>Действие %1 не удалено</source>
+        <translation>The action %1 was not deleted</translation>
+    </message>
+    <message>
+        <source>Действие %1 удалено, локация сохранена.%2</source>
+        <translation>The action %1 has been deleted and the location saved.%2</translation>
+    </message>
+    <message>
+        <source>Список действий</source>
+        <translation>Action list</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Шаги</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Добавить шаг</source>
+        <translation>Add step</translation>
+    </message>
+    <message>
+        <source>Удалить шаг</source>
+        <translation>Remove step</translation>
+    </message>
+    <message>
+        <source>Выше</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Ниже</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Тип рамки:</source>
+        <translation>Frame type:</translation>
+    </message>
+    <message>
+        <source>Координаты (x-y):</source>
+        <translation>Coordinates (x-y):</translation>
+    </message>
+    <message>
+        <source>Координата X</source>
+        <translation>X coordinate</translation>
+    </message>
+    <message>
+        <source>Координата Y</source>
+        <translation>Y coordinate</translation>
+    </message>
+    <message>
+        <source>убить героя</source>
+        <translation>kill the hero</translation>
+    </message>
+    <message>
+        <source>сдвинуть</source>
+        <translation>moved</translation>
+    </message>
+    <message>
+        <source>изменить</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>Показать текст</source>
+        <translation>Show text</translation>
+    </message>
+    <message>
+        <source>Задать вопрос</source>
+        <translation>Ask a question</translation>
+    </message>
+    <message>
+        <source>Изменить статус героя</source>
+        <translation>Change the hero&apos;s status</translation>
+    </message>
+    <message>
+        <source>Дать герою</source>
+        <translation>Give to the hero</translation>
+    </message>
+    <message>
+        <source>Забрать у героя</source>
+        <translation>Take from the hero</translation>
+    </message>
+    <message>
+        <source>Телепортировать героя</source>
+        <translation>Teleport the hero</translation>
+    </message>
+    <message>
+        <source>Убить героя</source>
+        <translation>Kill the hero</translation>
+    </message>
+    <message>
+        <source>Играть FX</source>
+        <translation>Play FX</translation>
+    </message>
+    <message>
+        <source>Играть мелодию</source>
+        <translation>Play music</translation>
+    </message>
+    <message>
+        <source>Заставка</source>
+        <translation>Cutscene</translation>
+    </message>
+    <message>
+        <source>Герой - это юнит, <byte value="xd"/>
+которым играет геймер. На компьютеров это не <byte value="xd"/>
+действует.</source>
+        <translation>The hero is the unit the player plays. It has no effect on the computer&apos;s units.</translation>
+    </message>
+    <message>
+        <source>Просто показать текст игроку.</source>
+        <translation>Simply show a text to the player.</translation>
+    </message>
+    <message>
+        <source>Задать игроку вопрос и выполнить любое другое действие, в зависимости от ответа игрока.</source>
+        <translation>Ask the player a question and run any other action, depending on the player&apos;s answer.</translation>
+    </message>
+    <message>
+        <source>ХЗ что это.</source>
+        <translation>What this does is not known.</translation>
+    </message>
+    <message>
+        <source>Дать герою можно все, от новых трусов, до кармы.</source>
+        <translation>The hero can be given anything, from new underpants to karma.</translation>
+    </message>
+    <message>
+        <source>У героя можно забрать все, от трусов, до кармы <byte value="xd"/>
+;)</source>
+        <translation>Anything can be taken from the hero, from underpants to karma ;)</translation>
+    </message>
+    <message>
+        <source>Переместить героя на другую локацию, либо в <byte value="xd"/>
+указанное место по координатам X-Y, либо и то <byte value="xd"/>
+и другое :) Если координаты меньше нуля, то телепортация по координатам производиться не будет и герой будет перемещен в нулевые координаты указанной локации.</source>
+        <translation>Move the hero to another location, or to the place at the coordinates X-Y, or both :) If the coordinates are below zero, the hero is not moved to them but to the zero coordinates of the chosen location.</translation>
+    </message>
+    <message>
+        <source>Полностью убить героя. Герой - это юнит, которым играет геймер. На компьютеров это не действует.</source>
+        <translation>Kill the hero outright. The hero is the unit the player plays. It has no effect on the computer&apos;s units.</translation>
+    </message>
+    <message>
+        <source>Файл .wav, находящийся в папке fx в папке <byte value="xd"/>
+ресурсов (по умолчанию Resources)</source>
+        <translation>A .wav file in the folder fx of the resource folder (Resources by default)</translation>
+    </message>
+    <message>
+        <source>Файл .midi или .mid, находящийся в папке music в папке <byte value="xd"/>
+ресурсов (по умолчанию Resources)</source>
+        <translation>A .midi or .mid file in the folder music of the resource folder (Resources by default)</translation>
+    </message>
+    <message>
+        <source>Файл .avi, находящийся в папке episode в папке ресурсов (по умолчанию Resources)</source>
+        <translation>An .avi file in the folder episode of the resource folder (Resources by default)</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Шаг %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>%1 Ничего не записано.</source>
+        <translation>%1 Nothing was written.</translation>
+    </message>
+    <message>
+        <source> Файл %1 оставлен: его называет список действий локации карты.</source>
+        <translation> The file %1 was kept: the action list of a location of the map names it.</translation>
+    </message>
+    <message>
+        <source> Файл %1 удалить не удалось (%2).</source>
+        <translation> The file %1 could not be deleted (%2).</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "managers/action_drafts.h"
 
+#include "canvas/ui_words.h"
 #include "managers/text_checks.h"
 #include "managers/ui_text.h"
 #include "model/action_types.h"
@@ -39,12 +40,15 @@ bool stepsOfDrafts(QWidget* parent, const std::vector<StepDraft>& drafts,
     steps.clear();
     for (std::size_t i = 0; i < drafts.size(); ++i) {
         const StepDraft& draft = drafts[i];
-        const std::string where = "Шаг " + std::to_string(i + 1) + ": ";
-        if (refuseUnwritableText(parent, draft.text, (where + "Текст:").c_str()) ||
+        // The field as the designer knows it: the step, then the box's caption.
+        const auto field = [i](const QString& caption) {
+            return Words::tr("Шаг %1: %2").arg(i + 1).arg(caption);
+        };
+        if (refuseUnwritableText(parent, draft.text, field(Words::tr("Текст:"))) ||
             refuseUnwritableText(parent, draft.ok,
-                                 (where + "При положительном ответе выполнить:").c_str()) ||
+                                 field(Words::tr("При положительном ответе выполнить:"))) ||
             refuseUnwritableText(parent, draft.none,
-                                 (where + "При отрицательном ответе выполнить:").c_str()))
+                                 field(Words::tr("При отрицательном ответе выполнить:"))))
             return false;
         ActionStep step = draft.step;
         step.text = fileText(draft.text);

@@ -13,8 +13,9 @@ class QWidget;
 namespace managers {
 
 // The warning for a step of type `code` whose keys are not known, which
-// would be created (`verb` "создать"), changed ("изменить") or moved
-// ("сдвинуть"); `step` from 0, or -1 for a step not yet in the list.
+// would be created (`verb` Ru::tr("создать")), changed ("изменить"), moved
+// ("сдвинуть") or written ("записать"); `verb` is said in the interface
+// language. `step` from 0, or -1 for a step not yet in the list.
 void refuseUnknownKeys(QWidget* parent, const std::string& code, int step, const char* verb);
 
 // Warns of a refused action name; false when there is no problem.
@@ -23,8 +24,8 @@ bool refuseActionName(QWidget* parent, ActionNameProblem problem, const std::str
 // Warns of steps that cannot be written; false when there is no problem.
 bool refuseSteps(QWidget* parent, const StepProblem& problem, const std::vector<ActionStep>& steps);
 
-// Tells what `what` (the action's name in a sentence: 'Действие "x" не
-// создано') failed on.
+// Tells what `what` (the action's name in a sentence, in the interface
+// language: 'Действие "x" не создано') failed on.
 void reportActionFailure(QWidget* parent, const std::string& what,
                          const ActionFileFailure& failure);
 

@@ -1,6 +1,7 @@
 #include "managers/frm_actions_manager.h"
 
 #include "canvas/message_box.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "editor/map_folder.h"
 #include "managers/fixed_layout.h"
@@ -10,6 +11,7 @@
 #include "model/action_files.h"
 #include "model/action_types.h"
 #include "model/location_files.h"
+#include "support/phrase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,15 +26,17 @@ using namespace managers;
 frmActionsManager::frmActionsManager(QWidget* mainWindow, WorldCanvas& canvas)
     : QDialog(mainWindow), m_canvas(canvas) {
     setObjectName(QStringLiteral("frmActionsManager"));
-    setWindowTitle(QStringLiteral("Менеджер действий"));
+    setWindowTitle(Words::tr("Менеджер действий"));
     setModal(true);
     applyWindowFont(*this);
     setClientSize(*this, 721, 409);
     buildListFrame();
     buildParameterFrame();
-    cmdUse = addButton(this, "cmdUse", QStringLiteral("Вставить"), QRect(552, 376, 77, 25));
-    cmdUse->setToolTip(QStringLiteral("Нажмите, вставить это действие в текущую клетку на карте"));
-    cmdCancel = addButton(this, "cmdCancel", QStringLiteral("Отмена"), QRect(636, 376, 77, 25));
+    // "Вставить" here puts the action into a cell, not the clipboard into the map.
+    cmdUse = addButton(this, "cmdUse", Words::tr("Вставить", "action into cell"),
+                       QRect(552, 376, 77, 25));
+    cmdUse->setToolTip(Words::tr("Нажмите, вставить это действие в текущую клетку на карте"));
+    cmdCancel = addButton(this, "cmdCancel", Words::tr("Отмена"), QRect(636, 376, 77, 25));
     cmdUse->setDefault(true);
 
     connect(cmbActionType, &QComboBox::currentIndexChanged, this,
@@ -119,6 +123,6 @@ void frmActionsManager::cmdUse_Click() {
     m_canvas.setCurrentDoor(row + 1);
     m_canvas.Refresh();
     ui::showMessage(this, {ui::MessageIcon::Information, std::string(),
-                           ru("Действие в указанную точку добавлено!")});
+                           phrase::say(phrase::Ru::tr("Действие в указанную точку добавлено!"))});
     accept();
 }

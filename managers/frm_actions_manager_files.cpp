@@ -1,5 +1,6 @@
 // The actions manager's writing: "Создать", "Сохранить" and "Удалить".
 #include "canvas/message_box.h"
+#include "canvas/ui_words.h"
 #include "canvas/world_canvas.h"
 #include "document/edit_history.h"
 #include "editor/map_folder.h"
@@ -12,12 +13,15 @@
 #include "model/door_renumbering.h"
 #include "model/grid_file.h"
 #include "model/location_files.h"
+#include "support/phrase.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 
 using namespace managers;
+using phrase::Ru;
+using phrase::say;
 
 namespace {
 
@@ -44,7 +48,7 @@ bool frmActionsManager::stepsToWrite(bool newFile, std::vector<ActionStep>& step
     if (drafts.empty()) {
         const int type = cmbActionType->currentIndex();
         if (type >= 0 && !stepKeysKnown(actionTypeCode(type))) {
-            refuseUnknownKeys(this, actionTypeCode(type), -1, "создать");
+            refuseUnknownKeys(this, actionTypeCode(type), -1, Ru::tr("создать"));
             return false;
         }
         if (type >= 0)
@@ -62,8 +66,8 @@ void frmActionsManager::reloadActions(int select) {
 
 void frmActionsManager::cmdNewAction_Click() {
     if (m_canvas.LocationName().empty()) {
-        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Создание действия"),
-                               ru("Локация не выбрана: новому действию негде быть.")});
+        ui::showMessage(this, {ui::MessageIcon::Warning, say(Ru::tr("Создание действия")),
+                               say(Ru::tr("Локация не выбрана: новому действию негде быть."))});
         return;
     }
     const std::string name = cpText(txtActionName->text());
@@ -76,19 +80,19 @@ void frmActionsManager::cmdNewAction_Click() {
         return;
     if (const ActionFileFailure failure =
             managers::createAction({editor::MapFolder(), m_indexPath}, name, steps)) {
-        reportActionFailure(this, ru("Действие ") + quoted(name) + ru(" не создано"), failure);
+        reportActionFailure(this, say(Ru::tr("Действие %1 не создано"), {quoted(name)}), failure);
         return;
     }
     reloadActions(lstActionsList->count());
-    inform(this, ru("Действие ") + quoted(name) + ru(" создано."));
+    inform(this, say(Ru::tr("Действие %1 создано."), {quoted(name)}));
 }
 
 void frmActionsManager::Command1_Click() {
     const int entry = selectedRow(*lstActionsList);
     if (entry < 0) {
-        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Сохранение действия"),
-                               ru("Выберите действие в списке. Новое действие создаёт кнопка "
-                                  "\"Создать\".")});
+        ui::showMessage(this, {ui::MessageIcon::Warning, say(Ru::tr("Сохранение действия")),
+                               say(Ru::tr("Выберите действие в списке. Новое действие создаёт "
+                                          "кнопка \"Создать\"."))});
         return;
     }
     const std::string oldName = entryText(*lstActionsList, entry);
@@ -106,13 +110,13 @@ void frmActionsManager::Command1_Click() {
     const ActionSaveResult result =
         managers::saveAction({editor::MapFolder(), m_indexPath}, entry, oldName, newName, steps);
     if (result.failure) {
-        reportActionFailure(this, ru("Действие ") + quoted(oldName) + ru(" не сохранено"),
+        reportActionFailure(this, say(Ru::tr("Действие %1 не сохранено"), {quoted(oldName)}),
                             result.failure);
         return;
     }
     reloadActions(entry);
-    inform(this, ru("Действие ") + quoted(newName) + ru(" сохранено.") +
-                     keptFileNote(oldName, result.oldFileKept, result.removal));
+    inform(this, say(Ru::tr("Действие %1 сохранено.%2"),
+                     {quoted(newName), keptFileNote(oldName, result.oldFileKept, result.removal)}));
 }
 
 void frmActionsManager::cmdDeleteAction_Click() {
@@ -121,26 +125,25 @@ void frmActionsManager::cmdDeleteAction_Click() {
         return;
     const std::string name = entryText(*lstActionsList, entry);
     if (!m_canvas.hasLocation()) {
-        ui::showMessage(this, {ui::MessageIcon::Warning, ru("Удаление действия"),
-                               ru("Локация не загружена: клетки, которые ссылаются на действие, "
-                                  "нельзя очистить. Ничего не удалено.")});
+        ui::showMessage(this, {ui::MessageIcon::Warning, say(Ru::tr("Удаление действия")),
+                               say(Ru::tr("Локация не загружена: клетки, которые ссылаются на "
+                                          "действие, нельзя очистить. Ничего не удалено."))});
         return;
     }
     document::LocationDocument& document = m_canvas.document();
     const auto number = static_cast<std::uint16_t>(entry + 1);
     const ui::Message question{
         ui::MessageIcon::Question, std::string(),
-        ru("Удалить действие ") + quoted(name) + ru("? Клетки, которые на него ссылаются (") +
-            std::to_string(model::countDoors(document.grid(), number)) +
-            ru("), будут очищены, номера следующих действий уменьшатся, и локация будет "
-               "сохранена."),
+        say(Ru::tr("Удалить действие %1? Клетки, которые на него ссылаются (%2), будут очищены, "
+                   "номера следующих действий уменьшатся, и локация будет сохранена."),
+            {quoted(name), std::to_string(model::countDoors(document.grid(), number))}),
         ui::MessageButtons::YesNo};
     if (ui::showMessage(this, question) != ui::MessageAnswer::Yes)
         return;
 
     const std::string gridFile = editor::MapFolder() + m_canvas.LocationName() + "." +
                                  WorldCanvas::GetFileType(model::kGridFile);
-    document.beginEdit(QStringLiteral("Удаление действия"));
+    document.beginEdit(Words::tr("Удаление действия"));
     const ActionRemovalResult result = managers::removeAction(
         {editor::MapFolder(), m_indexPath}, document.grid(), gridFile, entry, name);
     if (result.failure) {
@@ -149,7 +152,7 @@ void frmActionsManager::cmdDeleteAction_Click() {
         std::error_code ignored;
         if (!result.gridFailed)
             model::writeGridFile(gridFile, document.grid(), ignored);
-        reportActionFailure(this, ru("Действие ") + quoted(name) + ru(" не удалено"),
+        reportActionFailure(this, say(Ru::tr("Действие %1 не удалено"), {quoted(name)}),
                             result.failure);
         return;
     }
@@ -158,6 +161,6 @@ void frmActionsManager::cmdDeleteAction_Click() {
     m_canvas.reloadCurrentCell();
     m_canvas.Refresh();
     reloadActions(-1);
-    inform(this, ru("Действие ") + quoted(name) + ru(" удалено, локация сохранена.") +
-                     keptFileNote(name, result.fileKept, result.removal));
+    inform(this, say(Ru::tr("Действие %1 удалено, локация сохранена.%2"),
+                     {quoted(name), keptFileNote(name, result.fileKept, result.removal)}));
 }

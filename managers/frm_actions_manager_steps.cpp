@@ -6,6 +6,7 @@
 #include "managers/ui_text.h"
 #include "model/action_types.h"
 #include "model/whole_number.h"
+#include "support/phrase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <utility>
 
 using namespace managers;
+using phrase::Ru;
 
 namespace {
 
@@ -172,7 +174,7 @@ bool frmActionsManager::takeSteps(std::vector<StepDraft> after, int select) {
     const std::int32_t moved = stepOutOfPlace(placesOf(after));
     if (moved >= 0) {
         const StepDraft& step = after[static_cast<std::size_t>(moved)];
-        refuseUnknownKeys(this, step.step.code, step.step.origin, "сдвинуть");
+        refuseUnknownKeys(this, step.step.code, step.step.origin, Ru::tr("сдвинуть"));
         return false;
     }
     m_steps = std::move(after);
@@ -190,7 +192,7 @@ void frmActionsManager::cmbActionType_Activated(int index) {
     if (!stepKeysKnown(draft.step.code) || !stepKeysKnown(code)) {
         refuseUnknownKeys(this, stepKeysKnown(draft.step.code) ? code : draft.step.code,
                           stepKeysKnown(draft.step.code) ? -1 : m_shownStep,
-                          stepKeysKnown(draft.step.code) ? "создать" : "изменить");
+                          stepKeysKnown(draft.step.code) ? Ru::tr("создать") : Ru::tr("изменить"));
         showStep(m_shownStep);
         return;
     }
@@ -214,7 +216,7 @@ void frmActionsManager::unknownFieldEdited() {
     const std::string& code = m_steps[static_cast<std::size_t>(m_shownStep)].step.code;
     if (stepKeysKnown(code) || typeIndexOf(code) != cmbActionType->currentIndex())
         return;
-    refuseUnknownKeys(this, code, m_shownStep, "изменить");
+    refuseUnknownKeys(this, code, m_shownStep, Ru::tr("изменить"));
     showStep(m_shownStep);
 }
 
@@ -224,7 +226,7 @@ void frmActionsManager::cmdAddStep_Click() {
         return;
     const std::string code = actionTypeCode(type);
     if (!stepKeysKnown(code)) {
-        refuseUnknownKeys(this, code, -1, "создать");
+        refuseUnknownKeys(this, code, -1, Ru::tr("создать"));
         return;
     }
     storePanels();

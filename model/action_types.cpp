@@ -1,9 +1,9 @@
 #include "model/action_types.h"
 
 #include "support/cp1251.h"
+#include "support/phrase.h"
 
 #include <array>
-#include <vector>
 
 namespace managers {
 namespace {
@@ -13,61 +13,56 @@ struct ActionType {
     const char* caption; // UTF-8
 };
 
+using phrase::Ru;
+
 constexpr std::array<ActionType, kActionTypeCount> kTypes = {{
-    {"tell", "Показать текст"},
-    {"question", "Задать вопрос"},
-    {"changestatus", "Изменить статус героя"},
-    {"get", "Дать герою"},
-    {"takeaway", "Забрать у героя"},
-    {"teleport", "Телепортировать героя"},
-    {"kill", "Убить героя"},
-    {"fx", "Играть FX"},
-    {"music", "Играть мелодию"},
-    {"episode", "Заставка"},
+    {"tell", Ru::tr("Показать текст")},
+    {"question", Ru::tr("Задать вопрос")},
+    {"changestatus", Ru::tr("Изменить статус героя")},
+    {"get", Ru::tr("Дать герою")},
+    {"takeaway", Ru::tr("Забрать у героя")},
+    {"teleport", Ru::tr("Телепортировать героя")},
+    {"kill", Ru::tr("Убить героя")},
+    {"fx", Ru::tr("Играть FX")},
+    {"music", Ru::tr("Играть мелодию")},
+    {"episode", Ru::tr("Заставка")},
 }};
 
-// The help text of a panel: lines, each closed by CR LF unless it is the last
-// of a text without a closing line break, then possibly the note on the hero.
+// The help text of a panel: its text, closed by CR LF unless it goes without
+// a closing line break, then possibly the note on the hero. The Russian texts
+// break their lines where the panel did when they were written.
 struct HelpText {
-    std::vector<const char*> lines; // UTF-8
+    const char* text; // UTF-8
     bool heroNote;
     bool closingLineBreak;
 };
 
-const std::vector<const char*> kHeroNote = {
-    "Герой - это юнит, ",
-    "которым играет геймер. На компьютеров это не ",
-    "действует.",
-};
+constexpr const char* kHeroNote = Ru::tr("Герой - это юнит, \r\nкоторым играет геймер. На "
+                                         "компьютеров это не \r\nдействует.");
 
-const std::array<HelpText, kActionTypeCount> kHelpTexts = {{
-    {{"Просто показать текст игроку."}, false, true},
-    {{"Задать игроку вопрос и выполнить любое другое действие, в зависимости от ответа игрока."},
-     false,
-     true},
-    {{"ХЗ что это."}, true, true},
-    {{"Дать герою можно все, от новых трусов, до кармы."}, true, true},
-    {{"У героя можно забрать все, от трусов, до кармы ", ";)"}, true, true},
-    {{"Переместить героя на другую локацию, либо в ",
-      "указанное место по координатам X-Y, либо и то ",
-      "и другое :) Если координаты меньше нуля, то телепортация по координатам производиться не "
-      "будет и герой будет перемещен в нулевые координаты указанной локации."},
-     true,
-     true},
-    {{"Полностью убить героя. Герой - это юнит, которым играет геймер. На компьютеров это не "
-      "действует."},
-     false,
-     true},
-    {{"Файл .wav, находящийся в папке fx в папке ", "ресурсов (по умолчанию Resources)"},
-     false,
-     true},
-    {{"Файл .midi или .mid, находящийся в папке music в папке ",
-      "ресурсов (по умолчанию Resources)"},
-     false,
-     true},
-    {{"Файл .avi, находящийся в папке episode в папке ресурсов (по умолчанию Resources)"},
-     false,
-     false},
+constexpr std::array<HelpText, kActionTypeCount> kHelpTexts = {{
+    {Ru::tr("Просто показать текст игроку."), false, true},
+    {Ru::tr("Задать игроку вопрос и выполнить любое другое действие, в зависимости от ответа "
+            "игрока."),
+     false, true},
+    {Ru::tr("ХЗ что это."), true, true},
+    {Ru::tr("Дать герою можно все, от новых трусов, до кармы."), true, true},
+    {Ru::tr("У героя можно забрать все, от трусов, до кармы \r\n;)"), true, true},
+    {Ru::tr("Переместить героя на другую локацию, либо в \r\nуказанное место по координатам "
+            "X-Y, либо и то \r\nи другое :) Если координаты меньше нуля, то телепортация по "
+            "координатам производиться не будет и герой будет перемещен в нулевые координаты "
+            "указанной локации."),
+     true, true},
+    {Ru::tr("Полностью убить героя. Герой - это юнит, которым играет геймер. На компьютеров это "
+            "не действует."),
+     false, true},
+    {Ru::tr("Файл .wav, находящийся в папке fx в папке \r\nресурсов (по умолчанию Resources)"),
+     false, true},
+    {Ru::tr("Файл .midi или .mid, находящийся в папке music в папке \r\nресурсов (по умолчанию "
+            "Resources)"),
+     false, true},
+    {Ru::tr("Файл .avi, находящийся в папке episode в папке ресурсов (по умолчанию Resources)"),
+     false, false},
 }};
 
 bool inRange(int index) {
@@ -85,7 +80,7 @@ std::string actionTypeCode(int index) {
 }
 
 std::string actionTypeCaption(int index) {
-    return inRange(index) ? cp1251::fromUtf8(kTypes[static_cast<std::size_t>(index)].caption) : "";
+    return inRange(index) ? phrase::say(kTypes[static_cast<std::size_t>(index)].caption) : "";
 }
 
 std::string normalizedTypeCode(std::string_view code) {
@@ -114,13 +109,9 @@ std::string actionHelpText(int index) {
     if (!inRange(index))
         return {};
     const HelpText& help = kHelpTexts[static_cast<std::size_t>(index)];
-    std::string text;
-    for (const char* line : help.lines)
-        text += cp1251::fromUtf8(line) + "\r\n";
-    if (help.heroNote) {
-        for (const char* line : kHeroNote)
-            text += cp1251::fromUtf8(line) + "\r\n";
-    }
+    std::string text = phrase::say(help.text) + "\r\n";
+    if (help.heroNote)
+        text += phrase::say(kHeroNote) + "\r\n";
     if (!help.closingLineBreak)
         text.resize(text.size() - 2);
     return text;

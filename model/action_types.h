@@ -1,7 +1,8 @@
 #pragma once
 // The types of the game's actions: their codes in action files, their captions
-// in the type list and the help text of each type's panel. Texts are code page
-// 1251; help texts break their lines with CR LF.
+// in the type list and the help text of each type's panel. Captions and help
+// texts are code page 1251 in the interface language (support/phrase.h); help
+// texts break their lines with CR LF.
 
 #include <string>
 #include <string_view>

@@ -2,9 +2,12 @@
 // Russian text and every caption fits its control; in Russian they keep their
 // captions. Their messages are composed in the interface language.
 
+#include "driving.h"
 #include "manager_world.h"
 
 #include "editor/language.h"
+#include "managers/action_messages.h"
+#include "managers/frm_actions_manager.h"
 #include "managers/frm_manager_location.h"
 #include "managers/frm_map_manager.h"
 #include "managers/frm_maps_browser.h"
@@ -12,11 +15,15 @@
 #include "test_support/shown_texts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +36,30 @@ namespace {
 
 // The designer's own names: locations, maps and ground tiles.
 const std::set<QString> kDataLists = {"lstLocation", "List1", "cmdFill"};
+
+// The action names of an index are the designer's own, as are the locations
+// a teleport can go to.
+const std::set<QString> kActionData = {"lstActionsList", "lstTeleportLocation"};
+
+// An action of two steps, a text and a question, in location "yard" of map
+// "Default", loaded into the canvas.
+void openYardWithTalk(ManagerWorld& world) {
+    world.write("Maps/Default/yard.config", "[CONFIG]\r\nWidth=4\r\nHeight=2\r\n");
+    world.write("Maps/Default/yard.map", std::string(8 * 4 * 3, '\0'));
+    world.write("Maps/Default/yard.actl", "[ACTIONS]\r\nCount=0\r\nA0=talk\r\n");
+    world.write("Maps/Default/talk", "[ACTION]\r\nActionCount=1\r\nActionType=tell\r\n"
+                                     "Text=hi\r\nActionType1=question\r\nText1=Stay?\r\n");
+    world.openMap("Default", "yard");
+}
+
+// Runs `inside` in the actions manager with "talk" selected, its steps shown.
+void withTalkSelected(frmActionsManager& window, const std::function<void()>& inside) {
+    whileShown(window, [&] {
+        clickEntry(window.lstActionsList, QStringLiteral("talk"));
+        ASSERT_EQ(window.lstSteps->count(), 2);
+        inside();
+    });
+}
 
 struct Interface {
     explicit Interface(editor::Language language) { EXPECT_TRUE(editor::applyLanguage(language)); }
@@ -112,6 +143,108 @@ TEST(EnglishManagers, RefusalsAreComposedInEnglishWithTheirValues) {
               ru("Имя локации слишком длинное: 300 символов, а можно не больше 200, чтобы имена "
                  "его файлов поместились в файловой системе. Укажите более короткое имя и "
                  "повторите попытку."));
+}
+
+TEST(EnglishActionsManager, ShowsNoRussianTextAndEveryCaptionFits) {
+    Interface english(editor::Language::English);
+    ManagerWorld world;
+    openYardWithTalk(world);
+    frmActionsManager window(&world.mainWindow, *world.canvas);
+    QStringList steps;
+    std::vector<std::string> russian, clipped;
+    withTalkSelected(window, [&] {
+        steps = entries(window.lstSteps);
+        russian = cyrillicTexts(window, kActionData);
+        clipped = clippedCaptions(window);
+    });
+    EXPECT_EQ(steps, (QStringList{"1: Show text", "2: Ask a question"}));
+    EXPECT_EQ(russian, std::vector<std::string>());
+    EXPECT_EQ(clipped, std::vector<std::string>());
+    EXPECT_EQ(window.windowTitle(), "Action Manager");
+    EXPECT_EQ(window.cmdUse->text(), "Insert");
+    for (QPlainTextEdit* help : window.txtHelp)
+        EXPECT_FALSE(hasCyrillic(help->toPlainText())) << help->toPlainText().toStdString();
+    EXPECT_EQ(window.txtHelp[5]->toPlainText(),
+              "Move the hero to another location, or to the place at the coordinates X-Y, or "
+              "both :) If the coordinates are below zero, the hero is not moved to them but to "
+              "the zero coordinates of the chosen location.\nThe hero is the unit the player "
+              "plays. It has no effect on the computer's units.\n");
+    EXPECT_EQ(window.txtHelp[9]->toPlainText(),
+              "An .avi file in the folder episode of the resource folder (Resources by default)");
+}
+
+TEST(RussianActionsManager, KeepsItsCaptionsAndTheyFit) {
+    Interface russian(editor::Language::Russian);
+    ManagerWorld world;
+    openYardWithTalk(world);
+    frmActionsManager window(&world.mainWindow, *world.canvas);
+    QStringList steps;
+    std::vector<std::string> clipped;
+    withTalkSelected(window, [&] {
+        steps = entries(window.lstSteps);
+        EXPECT_FALSE(cyrillicTexts(window, kActionData).empty());
+        clipped = clippedCaptions(window);
+    });
+    EXPECT_EQ(steps, (QStringList{"1: Показать текст", "2: Задать вопрос"}));
+    EXPECT_EQ(clipped, std::vector<std::string>());
+    EXPECT_EQ(window.windowTitle(), "Менеджер действий");
+    EXPECT_EQ(window.Frame1[0]->title(), "Список действий");
+    EXPECT_EQ(window.cmdUse->text(), "Вставить");
+    EXPECT_EQ(window.cmdUse->toolTip(), "Нажмите, вставить это действие в текущую клетку на карте");
+    EXPECT_EQ(window.cmdStepUp->text(), "Выше");
+    EXPECT_EQ(window.chkKill->text(), "убить героя");
+    EXPECT_EQ(window.cmbActionType->itemText(7), "Играть FX");
+}
+
+// The same refusals, driven the same way, in either language: an empty name
+// on "Создать", and a step whose parameters cannot be written yet.
+std::vector<ui::Message> refusalsOfTheActionsManager(editor::Language language) {
+    Interface chosen(language);
+    ManagerWorld world;
+    openYardWithTalk(world);
+    frmActionsManager window(&world.mainWindow, *world.canvas);
+    whileShown(window, [&] {
+        retype(window.txtActionName, QString());
+        QTest::mouseClick(window.cmdNewAction, Qt::LeftButton);
+        window.cmbActionType->setCurrentIndex(5);
+        QTest::mouseClick(window.cmdAddStep, Qt::LeftButton);
+    });
+    return world.messages;
+}
+
+TEST(ActionsManagerRefusals, ReadInEnglishAndStayWordForWordInRussian) {
+    const std::vector<ui::Message> english = refusalsOfTheActionsManager(editor::Language::English);
+    ASSERT_EQ(english.size(), 2u);
+    EXPECT_EQ(english[0].title, "Bad name");
+    EXPECT_EQ(english[0].text,
+              "Enter the action's name in the field \"Name:\". Nothing was written.");
+    EXPECT_EQ(english[1].title, "Action step");
+    EXPECT_EQ(english[1].text,
+              "Step (\"Teleport the hero\") cannot be created: the parameters of this type cannot "
+              "be written yet. Steps of this type that the action file already has are kept in "
+              "their places unchanged.");
+
+    const std::vector<ui::Message> russian = refusalsOfTheActionsManager(editor::Language::Russian);
+    ASSERT_EQ(russian.size(), 2u);
+    EXPECT_EQ(russian[0].title, ru("Плохое имя"));
+    EXPECT_EQ(russian[0].text, ru("Укажите имя действия в поле \"Имя:\". Ничего не записано."));
+    EXPECT_EQ(russian[1].title, ru("Шаг действия"));
+    EXPECT_EQ(russian[1].text,
+              ru("Шаг (\"Телепортировать героя\") нельзя создать: параметры этого типа пока не "
+                 "могут быть записаны. Шаги такого типа, которые уже есть в файле действия, "
+                 "сохраняются на своих местах без изменений."));
+}
+
+TEST(EnglishActionsManager, ActionMessagesFillTheirValuesIntoOneSentence) {
+    Interface english(editor::Language::English);
+    ManagerWorld world(false);
+    EXPECT_TRUE(managers::refuseSteps(nullptr, {managers::StepProblem::Kind::TextTooLong, 1}, {}));
+    EXPECT_EQ(managers::keptFileNote("old", true, {}),
+              " The file \"old\" was kept: the action list of a location of the map names it.");
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages[0].text, "Step 2: the text is longer than " +
+                                          std::to_string(managers::kMostTextCharacters) +
+                                          " characters. Nothing was written.");
 }
 
 } // namespace

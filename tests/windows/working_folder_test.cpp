@@ -3,6 +3,7 @@
 // way to the cell under the mouse.
 
 #include "editor/frm_main.h"
+#include "editor/language.h"
 #include "editor/working_folder.h"
 #include "editor_world.h"
 
@@ -43,4 +44,13 @@ TEST(WorkingFolder, TheNoteNamesTheFolderAsGiven) {
     EXPECT_EQ(editor::workingFolderNote("/home/designer/.local/share/mapeditor"),
               QStringLiteral("Папка приложения: /home/designer/.local/share/mapeditor"));
     EXPECT_NE(editor::workingFolderNote("/a"), editor::workingFolderNote("/b"));
+}
+
+TEST(WorkingFolder, TheNoteIsInTheInterfaceLanguage) {
+    ASSERT_TRUE(editor::applyLanguage(editor::Language::English));
+    const QString english = editor::workingFolderNote("/srv/maps 100%");
+    editor::applyLanguage(editor::Language::Russian);
+    EXPECT_EQ(english, QStringLiteral("Application folder: /srv/maps 100%"));
+    EXPECT_EQ(editor::workingFolderNote("/srv/maps 100%"),
+              QStringLiteral("Папка приложения: /srv/maps 100%"));
 }

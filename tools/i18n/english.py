@@ -219,4 +219,111 @@ ENGLISH = {
         'The %1 name is too long: %2 characters, and at most %3 are allowed so that the names of its files fit the file system. Enter a shorter name and try again.',
     'Редактор карт: локации, земля, объекты, действия.': 'Map editor: locations, ground, objects, actions.',
     'Язык': 'Language',
+    'Папка приложения: %1': 'Application folder: %1',
+    # The actions manager.
+    'Менеджер действий': 'Action Manager',
+    ('Вставить', 'action into cell'): 'Insert',
+    'Нажмите, вставить это действие в текущую клетку на карте':
+        'Click to insert this action into the current cell of the map',
+    'Действие в указанную точку добавлено!': 'The action has been added to the cell.',
+    'Список действий': 'Action list',
+    'Параметры': 'Parameters',
+    'Имя:': 'Name:',
+    'Сохранить': 'Save',
+    'Шаги': 'Steps',
+    'Добавить шаг': 'Add step',
+    'Удалить шаг': 'Remove step',
+    'Выше': 'Move up',
+    'Ниже': 'Move down',
+    'Справка': 'Help',
+    'Тип рамки:': 'Frame type:',
+    'Текст:': 'Text:',
+    'При положительном ответе выполнить:': 'If the answer is yes, run:',
+    'При отрицательном ответе выполнить:': 'If the answer is no, run:',
+    'Координаты (x-y):': 'Coordinates (x-y):',
+    'Координата X': 'X coordinate',
+    'Координата Y': 'Y coordinate',
+    'убить героя': 'kill the hero',
+    'Шаг %1: %2': 'Step %1: %2',
+    'Шаг': 'Step',
+    'Шаг %1': 'Step %1',
+    'Шаг действия': 'Action step',
+    '%1 Ничего не записано.': '%1 Nothing was written.',
+    '%1 (%2) нельзя %3: параметры этого типа пока не могут быть записаны. Шаги такого типа, которые уже есть в файле действия, сохраняются на своих местах без изменений.':
+        '%1 (%2) cannot be %3: the parameters of this type cannot be written yet. Steps of this type that the action file already has are kept in their places unchanged.',
+    'создать': 'created',
+    'изменить': 'changed',
+    'сдвинуть': 'moved',
+    'записать': 'written',
+    'Укажите имя действия в поле "Имя:".': 'Enter the action\'s name in the field "Name:".',
+    'Имя действия %1 может состоять только из латинских букв, цифр и знаков "-", "_", "[", "]".':
+        'The action name %1 may consist only of Latin letters, digits and the characters "-", "_", "[", "]".',
+    'Имя действия слишком длинное: %1 символов, а можно не больше %2.':
+        'The action name is too long: %1 characters, and at most %2 are allowed.',
+    'В локации уже %1 действий: больше клетки не различают.':
+        'The location already has %1 actions: the cells cannot tell more apart.',
+    'Действие %1 уже есть в списке действий локации. Укажите другое имя.':
+        'The action %1 is already in the location\'s list of actions. Enter another name.',
+    'В папке карты уже есть файл %1. Укажите другое имя.':
+        'The map folder already has a file %1. Enter another name.',
+    'У действия нет ни одного шага.': 'The action has no steps.',
+    'У действия слишком много шагов: можно не больше %1.':
+        'The action has too many steps: at most %1 are allowed.',
+    '%1: текст длиннее %2 символов.': '%1: the text is longer than %2 characters.',
+    '%1: действие при ответе длиннее %2 символов.':
+        '%1: the action to run on an answer is longer than %2 characters.',
+    '%1: действие при ответе должно быть одной строкой.':
+        '%1: the action to run on an answer must be a single line.',
+    '%1: не удалось записать файл %2 (%3).': '%1: could not write the file %2 (%3).',
+    ' Файл %1 оставлен: его называет список действий локации карты.':
+        ' The file %1 was kept: the action list of a location of the map names it.',
+    ' Файл %1 удалить не удалось (%2).': ' The file %1 could not be deleted (%2).',
+    'Создание действия': 'Create action',
+    'Локация не выбрана: новому действию негде быть.':
+        'No location is chosen: the new action has nowhere to be.',
+    'Действие %1 не создано': 'The action %1 was not created',
+    'Действие %1 создано.': 'The action %1 has been created.',
+    'Сохранение действия': 'Save action',
+    'Выберите действие в списке. Новое действие создаёт кнопка "Создать".':
+        'Choose an action in the list. The button "Create" makes a new action.',
+    'Действие %1 не сохранено': 'The action %1 was not saved',
+    'Действие %1 сохранено.%2': 'The action %1 has been saved.%2',
+    'Удаление действия': 'Delete action',
+    'Локация не загружена: клетки, которые ссылаются на действие, нельзя очистить. Ничего не удалено.':
+        'No location is loaded: the cells that refer to the action cannot be cleared. Nothing was deleted.',
+    'Удалить действие %1? Клетки, которые на него ссылаются (%2), будут очищены, номера следующих действий уменьшатся, и локация будет сохранена.':
+        'Delete the action %1? The cells that refer to it (%2) will be cleared, the numbers of the following actions will go down by one, and the location will be saved.',
+    'Действие %1 не удалено': 'The action %1 was not deleted',
+    'Действие %1 удалено, локация сохранена.%2': 'The action %1 has been deleted and the location saved.%2',
+    # The action types and the help texts of their panels.
+    'Показать текст': 'Show text',
+    'Задать вопрос': 'Ask a question',
+    'Изменить статус героя': 'Change the hero\'s status',
+    'Дать герою': 'Give to the hero',
+    'Забрать у героя': 'Take from the hero',
+    'Телепортировать героя': 'Teleport the hero',
+    'Убить героя': 'Kill the hero',
+    'Играть FX': 'Play FX',
+    'Играть мелодию': 'Play music',
+    'Заставка': 'Cutscene',
+    'Герой - это юнит, \r\nкоторым играет геймер. На компьютеров это не \r\nдействует.':
+        'The hero is the unit the player plays. It has no effect on the computer\'s units.',
+    'Просто показать текст игроку.': 'Simply show a text to the player.',
+    'Задать игроку вопрос и выполнить любое другое действие, в зависимости от ответа игрока.':
+        'Ask the player a question and run any other action, depending on the player\'s answer.',
+    'ХЗ что это.': 'What this does is not known.',
+    'Дать герою можно все, от новых трусов, до кармы.':
+        'The hero can be given anything, from new underpants to karma.',
+    'У героя можно забрать все, от трусов, до кармы \r\n;)':
+        'Anything can be taken from the hero, from underpants to karma ;)',
+    'Переместить героя на другую локацию, либо в \r\nуказанное место по координатам X-Y, либо и то \r\nи другое :) Если координаты меньше нуля, то телепортация по координатам производиться не будет и герой будет перемещен в нулевые координаты указанной локации.':
+        'Move the hero to another location, or to the place at the coordinates X-Y, or both :) If the coordinates are below zero, the hero is not moved to them but to the zero coordinates of the chosen location.',
+    'Полностью убить героя. Герой - это юнит, которым играет геймер. На компьютеров это не действует.':
+        'Kill the hero outright. The hero is the unit the player plays. It has no effect on the computer\'s units.',
+    'Файл .wav, находящийся в папке fx в папке \r\nресурсов (по умолчанию Resources)':
+        'A .wav file in the folder fx of the resource folder (Resources by default)',
+    'Файл .midi или .mid, находящийся в папке music в папке \r\nресурсов (по умолчанию Resources)':
+        'A .midi or .mid file in the folder music of the resource folder (Resources by default)',
+    'Файл .avi, находящийся в папке episode в папке ресурсов (по умолчанию Resources)':
+        'An .avi file in the folder episode of the resource folder (Resources by default)',
 }
