@@ -4,6 +4,7 @@
 
 #include "checker/finding.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -35,6 +36,26 @@ public:
         const std::size_t n = m_counts[code] < kFirstCells ? m_counts[code] : kFirstCells;
         const auto at = m_first.begin() + static_cast<std::ptrdiff_t>(code * kFirstCells);
         return {at, at + static_cast<std::ptrdiff_t>(n)};
+    }
+
+    // Adds the cells of a tally of the same codes; each code's first cells
+    // are then the first of both in the order rows come (y, then x).
+    void merge(const CodeTally& other) {
+        std::vector<Cell> cells;
+        for (std::uint32_t code = 0; code < m_counts.size() && code < other.m_counts.size();
+             ++code) {
+            if (other.m_counts[code] == 0)
+                continue;
+            cells = firstCells(code);
+            const std::vector<Cell> more = other.firstCells(code);
+            cells.insert(cells.end(), more.begin(), more.end());
+            std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
+                return a.y != b.y ? a.y < b.y : a.x < b.x;
+            });
+            m_counts[code] += other.m_counts[code];
+            for (std::size_t i = 0; i < cells.size() && i < kFirstCells; ++i)
+                m_first[code * kFirstCells + i] = cells[i];
+        }
     }
 
 private:

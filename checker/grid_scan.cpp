@@ -4,9 +4,9 @@
 #include <bit>
 #include <condition_variable>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 #if defined(__SSE2__)
@@ -354,71 +354,90 @@ private:
     const GridLayout& m_layout;
 };
 
-// Reads the next window on a thread of its own while the rows of the one
-// before it are checked; a window done with is handed back for its buffer.
-class WindowAhead {
+// The order in which the two lanes of a scan take their windows: lane 0 the
+// even ones on the calling thread, lane 1 the odd ones on a thread of its
+// own. Lane 1 reads window k only once lane 0 has checked window k - 3 and
+// reported its progress: a file cut short from the progress callback is seen
+// short by every window from three on, and lane 1 never runs far ahead.
+class LanePace {
 public:
-    WindowAhead(const WindowSource& source, std::int64_t rows, std::int64_t windowRows)
-        : m_source(source), m_rows(rows), m_windowRows(windowRows), m_thread([this] { run(); }) {}
-    ~WindowAhead() {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_stop = true;
-        }
-        m_changed.notify_all();
-        m_thread.join();
-    }
-
-    Window next() {
+    // Waits until window k may be read; false when the scan stops first.
+    bool mayRead(std::int64_t k) {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_ready.has_value(); });
-        Window window = std::move(*m_ready);
-        m_ready.reset();
-        m_changed.notify_all();
-        return window;
+        m_changed.wait(lock, [&] { return m_stop || m_released || k <= m_reported + 3; });
+        return !m_stop;
     }
-    void done(Window window) {
+    // Lane 0 has checked and reported windows up to k.
+    void reported(std::int64_t k) {
         {
             const std::lock_guard lock(m_mutex);
-            m_done = std::move(window);
+            m_reported = k;
         }
         m_changed.notify_all();
+    }
+    // Lane 0 is done; lane 1 goes on alone unless the scan stops.
+    void release(bool stop) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_released = true;
+            m_stop = m_stop || stop;
+        }
+        m_changed.notify_all();
+    }
+    void stop() { release(true); }
+    bool stopped() {
+        const std::lock_guard lock(m_mutex);
+        return m_stop;
     }
 
 private:
-    void run() {
-        for (std::int64_t first = 0; first < m_rows; first += m_windowRows) {
-            Window reuse;
-            {
-                std::unique_lock lock(m_mutex);
-                m_changed.wait(lock, [&] { return m_stop || !m_ready.has_value(); });
-                if (m_stop)
-                    return;
-                reuse = std::move(m_done);
-                m_done = Window{};
-            }
-            Window window = m_source.read(first, std::move(reuse));
-            const bool ended = window.fileEnded;
-            {
-                const std::lock_guard lock(m_mutex);
-                m_ready = std::move(window);
-            }
-            m_changed.notify_all();
-            if (ended)
-                return;
-        }
-    }
-
-    const WindowSource& m_source;
-    const std::int64_t m_rows;
-    const std::int64_t m_windowRows;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::optional<Window> m_ready;
-    Window m_done;
+    std::int64_t m_reported = -1;
+    bool m_released = false;
     bool m_stop = false;
-    std::thread m_thread; // last: it starts once the rest is ready
 };
+
+// Where a scan's lanes found the file's end, when it came early.
+struct ScanEnd {
+    std::mutex mutex;
+    std::int64_t row = std::numeric_limits<std::int64_t>::max();
+    std::error_code error;
+
+    void endedAt(std::int64_t at, const std::error_code& why) {
+        const std::lock_guard lock(mutex);
+        if (at < row) {
+            row = at;
+            error = why;
+        }
+    }
+    bool before(std::int64_t first) {
+        const std::lock_guard lock(mutex);
+        return row <= first;
+    }
+};
+
+// The earlier of two cells in the order the scan meets them.
+bool metBefore(const Cell& a, const Cell& b) {
+    return a.y != b.y ? a.y < b.y : a.x < b.x;
+}
+
+// Adds the tallies of one lane to those of the other: first cells are kept
+// in the order the rows come in the grid.
+void mergeTallies(ScanTallies& into, const ScanTallies& from) {
+    for (std::uint32_t code = 0; code < from.openFootprints.codes(); ++code) {
+        if (from.openFootprints.count(code) == 0)
+            continue;
+        if (into.openFootprints.count(code) == 0 ||
+            metBefore(from.openFootprints.firstCells(code).front(),
+                      into.openFootprints.firstCells(code).front()))
+            into.firstOpenCell[code] = from.firstOpenCell[code];
+    }
+    into.ground.merge(from.ground);
+    into.unknownObjects.merge(from.unknownObjects);
+    into.doors.merge(from.doors);
+    into.openFootprints.merge(from.openFootprints);
+}
 
 } // namespace
 
@@ -469,40 +488,82 @@ ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
         footprints ? std::min<std::int64_t>(std::int64_t{layout.depth} + 1, layout.rows) : 0;
     std::vector<unsigned char> head(static_cast<std::size_t>(headRows) *
                                     static_cast<std::size_t>(width));
-    GridRows gridRows(width, head.data(), tail.data(), tailRow);
-    RowChecker checker(width, std::max(height, 1), tables, tallies);
-
-    const WindowSource source(file, layout);
-    // A grid of one window has nothing to read while it is checked.
-    std::optional<WindowAhead> ahead;
-    if (layout.rows > layout.windowRows)
-        ahead.emplace(source, layout.rows, layout.windowRows);
-    ScanOutcome outcome;
-    for (std::int64_t first = 0; first < layout.rows;) {
-        Window window = ahead ? ahead->next() : source.read(first, Window{});
-        gridRows.setWindow(window.buffer.get(), window.first, window.end);
-        if (window.first == 0) {
-            for (std::int64_t y = 0; y < headRows; ++y)
-                std::memcpy(head.data() + static_cast<std::size_t>(y) * width, gridRows.blocksOf(y),
+    if (headRows > 0) {
+        std::vector<unsigned char> records(static_cast<std::size_t>(headRows) * layout.record);
+        std::size_t got = 0;
+        std::error_code ec;
+        file.readAt(0, records.data(), records.size(), got, ec);
+        for (std::int64_t y = 0; y < headRows; ++y) {
+            const unsigned char* record =
+                y == tailRow ? tail.data()
+                : static_cast<std::size_t>(y + 1) * layout.record <= got
+                    ? records.data() + static_cast<std::size_t>(y) * layout.record
+                    : nullptr;
+            if (record)
+                std::memcpy(head.data() + static_cast<std::size_t>(y) * width, record + 6 * width,
                             static_cast<std::size_t>(width));
-            gridRows.keepHead(headRows);
-        }
-        for (std::int64_t y = window.first; y < window.checkEnd; ++y)
-            checker.checkRow(gridRows, y);
-        outcome.bytesRead = std::min<std::uint64_t>(
-            fileBytes, static_cast<std::uint64_t>(window.checkEnd) * layout.record);
-        outcome.error = window.error;
-        first = window.checkEnd;
-        const bool ended = window.fileEnded;
-        if (ahead)
-            ahead->done(std::move(window));
-        if (ended)
-            break;
-        if (progress && !progress(outcome.bytesRead)) {
-            outcome.cancelled = true;
-            break;
         }
     }
+
+    // Two lanes check every other window each, reading it themselves, each
+    // into tallies of its own; a grid of one window has one lane.
+    const WindowSource source(file, layout);
+    const int lanes = layout.rows > layout.windowRows ? 2 : 1;
+    LanePace pace;
+    ScanEnd end;
+    std::uint64_t reportedBytes = 0;
+    bool cancelled = false;
+    const auto runLane = [&](int lane, ScanTallies& laneTallies) {
+        RowChecker checker(width, std::max(height, 1), tables, laneTallies);
+        GridRows gridRows(width, head.data(), tail.data(), tailRow);
+        gridRows.keepHead(headRows);
+        Window reuse;
+        for (std::int64_t k = lane; k * layout.windowRows < layout.rows; k += lanes) {
+            const std::int64_t first = k * layout.windowRows;
+            if ((lane > 0 && !pace.mayRead(k)) || (lane == 0 && pace.stopped()) ||
+                end.before(first))
+                return;
+            Window window = source.read(first, std::move(reuse));
+            gridRows.setWindow(window.buffer.get(), window.first, window.end);
+            for (std::int64_t y = window.first; y < window.checkEnd; ++y)
+                checker.checkRow(gridRows, y);
+            if (window.fileEnded) {
+                end.endedAt(window.checkEnd, window.error);
+                return;
+            }
+            if (lane == 0) {
+                reportedBytes = std::min<std::uint64_t>(
+                    fileBytes, static_cast<std::uint64_t>(window.checkEnd) * layout.record);
+                if (progress && !progress(reportedBytes)) {
+                    cancelled = true;
+                    pace.stop();
+                    return;
+                }
+                pace.reported(k);
+            }
+            reuse = std::move(window);
+        }
+    };
+    if (lanes == 1) {
+        runLane(0, tallies);
+    } else {
+        const auto laneTallies = std::make_unique<ScanTallies>();
+        std::thread second([&] { runLane(1, *laneTallies); });
+        runLane(0, tallies);
+        pace.release(false);
+        second.join();
+        mergeTallies(tallies, *laneTallies);
+    }
+
+    ScanOutcome outcome;
+    outcome.cancelled = cancelled;
+    outcome.error = end.error;
+    const std::int64_t rowsRead = std::min(end.row, layout.rows);
+    outcome.bytesRead =
+        std::min<std::uint64_t>(fileBytes, static_cast<std::uint64_t>(rowsRead) * layout.record);
+    // The last window may have been the other lane's.
+    if (!cancelled && progress && outcome.bytesRead > reportedBytes)
+        progress(outcome.bytesRead);
     return outcome;
 }
 

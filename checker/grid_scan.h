@@ -59,11 +59,11 @@ constexpr std::size_t kScanChunk = 64;
 
 // Reads the W x (H + 1) cells of an open grid file (records of 8W bytes) and
 // counts every cell the tables flag. The file is read a window of rows at a
-// time, the next window on a thread of its own while the rows of the one
-// before it are checked. A file cut short meanwhile ends the scan where it
+// time, every other window on a second thread, each thread reading and
+// checking its own windows. A file cut short meanwhile ends the scan where it
 // ends; a read that fails ends it too, with the error. `progress` is called
-// with the bytes read so far after each window; false cancels. Rows missing
-// from a short file are not looked at.
+// on the calling thread with the bytes read so far after its windows (and at
+// the end); false cancels. Rows missing from a short file are not looked at.
 ScanOutcome scanGrid(fsys::File& file, std::int32_t width, std::int32_t height,
                      const ScanTables& tables, ScanTallies& tallies,
                      const std::function<bool(std::uint64_t)>& progress);

@@ -66,6 +66,48 @@ TEST_F(TallLocation, FootprintsAcrossBlocksAndAroundTheWorld) {
     EXPECT_TRUE(ofKind(result, "cell.open-footprint").empty());
 }
 
+// The windows of rows are checked two at a time, each into tallies of its
+// own: a repeated finding still lists its first cells in row order, counts
+// them all, and names the open cell of the first object met.
+TEST_F(TallLocation, RepeatedFindingsKeepRowOrderAcrossWindowsCheckedAtOnce) {
+    world.writeCleanMap("Clean");
+    GridBytes grid(kWidth, height);
+    const int rows = static_cast<int>(checker::detail::kBlockBytes / (kWidth * 8));
+    // Unknown ground in all three windows, written out of order.
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{9, 2 * rows + 1},
+                                                               {8, rows + 3},
+                                                               {7, 2 * rows},
+                                                               {6, 2},
+                                                               {5, rows + 1},
+                                                               {4, height},
+                                                               {3, 2 * rows + 5}})
+        grid.earth(x, y, 200);
+    // Objects whose footprint (the cell and the one below) is open: the first
+    // in the second window, the others in the third.
+    grid.object(12, rows + 4, 2);
+    grid.block(12, rows + 4);
+    grid.object(11, 2 * rows + 3, 2);
+    grid.object(10, 2 * rows + 6, 2);
+    write(grid);
+
+    const checker::CheckResult result = world.check("Clean");
+    const auto ground = ofKind(result, "cell.unknown-ground");
+    ASSERT_EQ(ground.size(), 1u);
+    EXPECT_EQ(ground[0].cell, (checker::Cell{6, 2}));
+    EXPECT_EQ(ground[0].count, 7u);
+    EXPECT_EQ(ground[0].firstCells,
+              (std::vector<checker::Cell>{
+                  {6, 2}, {5, rows + 1}, {8, rows + 3}, {7, 2 * rows}, {9, 2 * rows + 1}}));
+
+    const auto open = ofKind(result, "cell.open-footprint");
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(open[0].cell, (checker::Cell{12, rows + 4}));
+    EXPECT_NE(open[0].sentenceEnglish.find("cell 12," + std::to_string(rows + 5)),
+              std::string::npos)
+        << open[0].sentenceEnglish;
+    EXPECT_EQ(open[0].count, 3u);
+}
+
 TEST_F(TallLocation, ProgressReachesTheEndAndCancelStops) {
     world.writeCleanMap("Clean");
     GridBytes grid(kWidth, height);
