@@ -24,8 +24,7 @@ appfolder::Choice startFolder(const std::optional<QString>& root) {
     std::optional<fs::path> named;
     if (root)
         named = nativePath(*root);
-    return appfolder::choose(named, appfolder::executableFolder(),
-                              appfolder::perUserFolder());
+    return appfolder::choose(named, appfolder::executableFolder(), appfolder::perUserFolder());
 }
 
 QString nativeText(const fs::path& folder) {

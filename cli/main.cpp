@@ -71,9 +71,9 @@ int main(int argc, char** argv) {
     }
     // Without --root, a command works in the folder the editor would choose
     // (the editor also fills a new per-user folder; mapedit only reads it).
-    const auto folder = appfolder::choose(std::nullopt, appfolder::executableFolder(),
-                                          appfolder::perUserFolder())
-                            .folder.u8string();
+    const auto folder =
+        appfolder::choose(std::nullopt, appfolder::executableFolder(), appfolder::perUserFolder())
+            .folder.u8string();
     appfolder::setNative(std::string(folder.begin(), folder.end()));
     try {
         return command->second(cli::Args(all.begin() + 1, all.end()));
