@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
+    # PNG pictures are deflated in stripes with zlib (canvas/png_encoding.cpp)
+    zlib1g-dev
     # the English interface: lupdate and lrelease, and their CMake functions
     # (qt_add_translations), which compile i18n/*.ts into the program
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
