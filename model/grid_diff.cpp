@@ -100,24 +100,14 @@ void diffRecords(const unsigned char* before, const unsigned char* after, std::i
 
 bool diffGridFiles(fsys::File& before, fsys::File& after, std::int32_t width, std::int32_t height,
                    const CellChangeVisitor& visit, LayerCounts& counts, std::error_code& ec) {
-    const std::size_t record = records::recordBytes(width);
-    if (record == 0 || height < 0)
-        return true;
-    const std::size_t perBlock = records::rowsPerBlock(width);
-    std::vector<unsigned char> oldBlock(perBlock * record);
-    std::vector<unsigned char> newBlock(perBlock * record);
-    const std::int64_t rowCount = static_cast<std::int64_t>(height) + 1;
-    for (std::int64_t first = 0; first < rowCount;) {
-        const std::size_t rows =
-            static_cast<std::size_t>(std::min<std::int64_t>(rowCount - first, perBlock));
-        if (!records::readBlock(before, oldBlock.data(), rows * record, ec) ||
-            !records::readBlock(after, newBlock.data(), rows * record, ec))
-            return false;
-        diffRecords(oldBlock.data(), newBlock.data(), width, static_cast<std::int32_t>(first), rows,
-                    visit, counts);
-        first += static_cast<std::int64_t>(rows);
-    }
-    return true;
+    fsys::File* const files[] = {&before, &after};
+    return records::forEachRowBlock(
+        files, width, height,
+        [&](std::span<unsigned char* const> blocks, std::int32_t first, std::size_t rows) {
+            diffRecords(blocks[0], blocks[1], width, first, rows, visit, counts);
+            return true;
+        },
+        ec);
 }
 
 } // namespace model

@@ -88,28 +88,14 @@ bool mergeGridFiles(fsys::File& base, fsys::File& ours, fsys::File& theirs, std:
                     std::int32_t height, fsys::CrashSafeWriter& out,
                     const CellConflictVisitor& visit, MergeCounts& counts, std::error_code& ec) {
     const std::size_t record = records::recordBytes(width);
-    if (record == 0 || height < 0)
-        return true;
-    const std::size_t perBlock = records::rowsPerBlock(width);
-    std::vector<unsigned char> baseBlock(perBlock * record);
-    std::vector<unsigned char> ourBlock(perBlock * record);
-    std::vector<unsigned char> theirBlock(perBlock * record);
-    const std::int64_t rowCount = static_cast<std::int64_t>(height) + 1;
-    for (std::int64_t first = 0; first < rowCount;) {
-        const std::size_t rows =
-            static_cast<std::size_t>(std::min<std::int64_t>(rowCount - first, perBlock));
-        const std::size_t bytes = rows * record;
-        if (!records::readBlock(base, baseBlock.data(), bytes, ec) ||
-            !records::readBlock(ours, ourBlock.data(), bytes, ec) ||
-            !records::readBlock(theirs, theirBlock.data(), bytes, ec))
-            return false;
-        mergeRecords(baseBlock.data(), ourBlock.data(), theirBlock.data(), width,
-                     static_cast<std::int32_t>(first), rows, visit, counts);
-        if (!out.write(ourBlock.data(), bytes, ec))
-            return false;
-        first += static_cast<std::int64_t>(rows);
-    }
-    return true;
+    fsys::File* const files[] = {&base, &ours, &theirs};
+    return records::forEachRowBlock(
+        files, width, height,
+        [&](std::span<unsigned char* const> blocks, std::int32_t first, std::size_t rows) {
+            mergeRecords(blocks[0], blocks[1], blocks[2], width, first, rows, visit, counts);
+            return out.write(blocks[1], rows * record, ec);
+        },
+        ec);
 }
 
 } // namespace model
