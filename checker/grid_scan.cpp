@@ -80,12 +80,13 @@ std::size_t recordBytes(std::int32_t width) {
 #endif
 }
 
-// Calls visit(x) for each cell x of a row of `width` cells of `cellBytes`
-// bytes whose value is `least` or more, in order: chunks of 64 cells are
-// tested at once and passed over when none of their cells is.
-template <std::size_t cellBytes, typename Visit>
-void forCellsAtLeast(const unsigned char* data, std::size_t width, std::uint32_t least,
-                     Visit&& visit) {
+// Calls visitChunk(x0, mask) for each whole chunk of 64 cells from x0 of a
+// row of `width` cells of `cellBytes` bytes, bit i of the mask set when cell
+// x0 + i is `least` or more, and visit(x) for each such cell past the last
+// whole chunk, in order. Chunks with no such cell are passed over.
+template <std::size_t cellBytes, typename VisitChunk, typename Visit>
+void forChunksAtLeast(const unsigned char* data, std::size_t width, std::uint32_t least,
+                      VisitChunk&& visitChunk, Visit&& visit) {
     const auto chunkMask = [&](std::size_t x) -> std::uint32_t {
         if constexpr (cellBytes == 1)
             return bytesAtLeast16(data + x, static_cast<unsigned char>(least));
@@ -97,8 +98,8 @@ void forCellsAtLeast(const unsigned char* data, std::size_t width, std::uint32_t
         std::uint64_t mask = 0;
         for (std::size_t part = 0; part < kScanChunk / 16; ++part)
             mask |= std::uint64_t{chunkMask(x0 + 16 * part)} << (16 * part);
-        for (; mask != 0; mask &= mask - 1)
-            visit(x0 + static_cast<std::size_t>(std::countr_zero(mask)));
+        if (mask != 0)
+            visitChunk(x0, mask);
     }
     for (; x0 < width; ++x0) {
         std::uint32_t value = data[cellBytes * x0];
@@ -107,6 +108,23 @@ void forCellsAtLeast(const unsigned char* data, std::size_t width, std::uint32_t
         if (value >= least)
             visit(x0);
     }
+}
+
+// Calls visit(x) for each cell of a chunk from x0 whose bit is set in `mask`, in order.
+template <typename Visit>
+[[gnu::always_inline]] inline void forEachBit(std::size_t x0, std::uint64_t mask, Visit&& visit) {
+    for (; mask != 0; mask &= mask - 1)
+        visit(x0 + static_cast<std::size_t>(std::countr_zero(mask)));
+}
+
+// Calls visit(x) for each cell x of a row of `width` cells of `cellBytes`
+// bytes whose value is `least` or more, in order.
+template <std::size_t cellBytes, typename Visit>
+void forCellsAtLeast(const unsigned char* data, std::size_t width, std::uint32_t least,
+                     Visit&& visit) {
+    forChunksAtLeast<cellBytes>(
+        data, width, least,
+        [&](std::size_t x0, std::uint64_t mask) { forEachBit(x0, mask, visit); }, visit);
 }
 
 // The rows of the grid one window holds, [first, end), one record after
@@ -132,6 +150,8 @@ public:
             return m_tail;
         return m_data + static_cast<std::size_t>(y - m_first) * m_record;
     }
+    // Whether rows [y, end) all lie in the window, one record after another.
+    bool inWindow(std::int64_t y, std::int64_t end) const { return y >= m_first && end <= m_end; }
     // The Blocks of row y when they are at hand; null otherwise.
     const unsigned char* blocksOf(std::int64_t y) const {
         if ((y >= m_first && y < m_end) || y == m_tailRow)
@@ -173,7 +193,7 @@ public:
           m_firstGround(firstFlagged(tables.ground)), m_firstObject(firstFlagged(tables.objects)),
           m_firstDoor(firstFlagged(tables.doors)),
           m_footprintRows(static_cast<std::size_t>(std::max(tables.footprintDepth, 0)) + 1),
-          m_objects(tables.objects.size()),
+          m_objects(tables.objects.size()), m_lean(tables.objects.size()),
           m_unreachedRow(static_cast<std::size_t>(std::max(width, 0)), 1) {
         // Each value's flags and footprint in one place, the footprints one
         // after another: one lookup per object, without a pointer to follow.
@@ -187,6 +207,7 @@ public:
                 m_anyFootprint = true;
             }
             entry.cells = static_cast<std::uint32_t>(m_footprintCells.size()) - entry.firstCell;
+            m_lean[code] = leanEntry(entry);
         }
     }
 
@@ -208,14 +229,32 @@ public:
                 findFootprintRows(rows, y);
                 prefetchBlocks(rows, y + m_tables.footprintDepth + 1);
             }
-            forCellsAtLeast<2>(objects, w, m_firstObject, [&](std::size_t x) {
+            const auto checkObject = [&](std::size_t x) {
                 const std::uint32_t code = twoBytes(objects + 2 * x);
                 const ObjectEntry entry = m_objects[code];
                 if (entry.flags & kObjectUnknown)
                     m_tallies.unknownObjects.add(code, static_cast<std::int32_t>(x), row);
                 if (entry.cells)
                     checkFootprint(code, entry, static_cast<std::int32_t>(x), row);
-            });
+            };
+            // Where the rows the footprints reach follow this one in the
+            // window, a known object with a one-cell footprint that is
+            // blocked needs one test; every other object is checked in full.
+            const bool leanRow = m_leanAny && y + m_tables.footprintDepth < m_height &&
+                                 rows.inWindow(y, y + m_tables.footprintDepth + 1);
+            const unsigned char* blocks = record + 6 * w;
+            forChunksAtLeast<2>(
+                objects, w, m_firstObject,
+                [&](std::size_t x0, std::uint64_t mask) {
+                    if (!leanRow || x0 + kScanChunk + m_leanReach > w)
+                        return forEachBit(x0, mask, checkObject);
+                    forEachBit(x0, mask, [&](std::size_t x) {
+                        const LeanEntry lean = m_lean[twoBytes(objects + 2 * x)];
+                        if (lean.full || blocks[x + lean.offset] == 0) [[unlikely]]
+                            checkObject(x);
+                    });
+                },
+                checkObject);
         }
         if (m_firstDoor < m_tables.doors.size())
             forCellsAtLeast<2>(doors, w, m_firstDoor, [&](std::size_t x) {
@@ -231,6 +270,13 @@ private:
         std::uint32_t cells = 0;     // none unless the footprint is checked
         std::uint8_t flags = 0;
     };
+    // The short way of checking an object of a value: when `full` is 0, the
+    // value is known and its footprint is the one cell at `offset` bytes past
+    // the object's own Blocks cell, in a window's rows.
+    struct LeanEntry {
+        std::uint32_t offset = 0;
+        std::uint32_t full = 1;
+    };
     struct FootprintCell {
         std::uint32_t dy;
         std::int32_t dx;
@@ -239,6 +285,17 @@ private:
         const unsigned char* blocks; // m_unreachedRow when the row is not kept
         std::int32_t row;
     };
+
+    LeanEntry leanEntry(const ObjectEntry& entry) {
+        if ((entry.flags & kObjectUnknown) || entry.cells != 1)
+            return {};
+        const FootprintCell& cell = m_footprintCells[entry.firstCell];
+        m_leanAny = true;
+        m_leanReach = std::max(m_leanReach, static_cast<std::size_t>(cell.dx));
+        return {static_cast<std::uint32_t>(cell.dy * recordBytes(m_width) +
+                                           static_cast<std::size_t>(cell.dx)),
+                0};
+    }
 
     // Asks for the Blocks of a row the footprints of the next row reach
     // first, so that they come from memory while this row is checked.
@@ -291,6 +348,9 @@ private:
     std::vector<FootprintRow> m_footprintRows;
     std::vector<ObjectEntry> m_objects;
     std::vector<FootprintCell> m_footprintCells;
+    std::vector<LeanEntry> m_lean;
+    bool m_leanAny = false;
+    std::size_t m_leanReach = 0;               // the largest column offset of the lean footprints
     std::vector<unsigned char> m_unreachedRow; // all blocked
     bool m_anyFootprint = false;
 };

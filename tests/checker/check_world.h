@@ -18,8 +18,10 @@ public:
     GridBytes(std::int32_t width, std::int32_t height);
     void earth(int x, int y, int code) { at(x, y, 0, 1)[0] = static_cast<char>(code); }
     void object(int x, int y, int value) { two(at(x, y, 1, 2), value); }
+    void item(int x, int y, int code) { at(x, y, 3, 1)[0] = static_cast<char>(code); }
     void door(int x, int y, int value) { two(at(x, y, 4, 2), value); }
     void block(int x, int y, int value = 1) { at(x, y, 6, 1)[0] = static_cast<char>(value); }
+    void guard(int x, int y, int zone) { at(x, y, 7, 1)[0] = static_cast<char>(zone); }
     const std::string& bytes() const { return m_bytes; }
 
 private:
