@@ -83,6 +83,7 @@ PictureReading readPicture(std::string_view file) {
     PictureReading reading;
     if (fsys::probe(file) == fsys::Probe::Missing) {
         refuse(reading, ru("файл не найден"), "file not found");
+        reading.missing = true;
         return reading;
     }
     std::string bytes;

@@ -25,6 +25,7 @@ struct PictureReading {
     QImage image;              // Format_RGB32 when read; null otherwise
     std::string reason;        // why the picture could not be had; empty when read
     std::string reasonEnglish; // the same in English
+    bool missing = false;      // the file or a folder on its way does not exist
 };
 
 PictureReading readPicture(std::string_view file);

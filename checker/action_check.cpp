@@ -27,7 +27,8 @@ class ActionCheck {
 public:
     ActionCheck(const std::string& mapFolder, const std::string& location,
                 std::vector<Finding>& findings)
-        : m_folder(mapFolder), m_location(location), m_findings(findings) {
+        : m_folder(mapFolder), m_confinement(mapFolder), m_location(location),
+          m_findings(findings) {
         for (int i = 0; i < managers::kActionTypeCount; ++i)
             m_knownTypes.insert(managers::actionTypeCode(i));
     }
@@ -50,7 +51,7 @@ private:
         const std::string entry = "A" + std::to_string(i);
         const std::string index =
             shownFile(model::locationFile(m_folder, m_location, model::kActionIndexFile));
-        if (!managers::staysInMapFolder(name) || !staysWithin(m_folder, name)) {
+        if (!managers::staysInMapFolder(name) || !m_confinement.holds(name)) {
             add(Severity::Error, "action.outside",
                 ru("Запись ") + entry + ru(" индекса действий ") + index +
                     ru(" называет действие \"") + name +
@@ -148,6 +149,7 @@ private:
     }
 
     const std::string& m_folder;
+    FolderConfinement m_confinement;
     const std::string& m_location;
     std::vector<Finding>& m_findings;
     std::set<std::string> m_knownTypes;

@@ -182,7 +182,7 @@ void addCellFindings(const std::string& location, const ScanTallies& tallies,
     }
 
     const auto openCell = [&](std::uint32_t code) {
-        const Cell cell = tallies.firstOpenCell[code];
+        const Cell cell = tallies.firstOpenCell.at(code);
         return cellText(cell.x, cell.y);
     };
     emit(

@@ -5,8 +5,10 @@
 #include "checker/finding.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace checker::detail {
@@ -16,7 +18,7 @@ constexpr std::size_t kFirstCells = 5;
 
 class CodeTally {
 public:
-    explicit CodeTally(std::size_t codes) : m_counts(codes), m_first(codes * kFirstCells) {}
+    explicit CodeTally(std::size_t codes) : m_counts(codes) {}
 
     void add(std::uint32_t code, std::int32_t x, std::int32_t y) { addIf(code, 1, x, y); }
 
@@ -26,25 +28,26 @@ public:
     void addIf(std::uint32_t code, std::uint32_t counted, std::int32_t x, std::int32_t y) {
         const std::uint64_t n = m_counts[code] + counted;
         m_counts[code] = n;
-        if ((counted != 0) & (n <= kFirstCells))
-            m_first[code * kFirstCells + n - 1] = Cell{x, y};
+        if ((counted != 0) & (n <= kFirstCells)) [[unlikely]]
+            m_first[code][n - 1] = Cell{x, y};
     }
 
     std::size_t codes() const { return m_counts.size(); }
     std::uint64_t count(std::uint32_t code) const { return m_counts[code]; }
     std::vector<Cell> firstCells(std::uint32_t code) const {
+        const auto found = m_first.find(code);
+        if (found == m_first.end())
+            return {};
         const std::size_t n = m_counts[code] < kFirstCells ? m_counts[code] : kFirstCells;
-        const auto at = m_first.begin() + static_cast<std::ptrdiff_t>(code * kFirstCells);
-        return {at, at + static_cast<std::ptrdiff_t>(n)};
+        return {found->second.begin(), found->second.begin() + static_cast<std::ptrdiff_t>(n)};
     }
 
     // Adds the cells of a tally of the same codes; each code's first cells
     // are then the first of both in the order rows come (y, then x).
     void merge(const CodeTally& other) {
         std::vector<Cell> cells;
-        for (std::uint32_t code = 0; code < m_counts.size() && code < other.m_counts.size();
-             ++code) {
-            if (other.m_counts[code] == 0)
+        for (const auto& [code, theirs] : other.m_first) {
+            if (code >= m_counts.size())
                 continue;
             cells = firstCells(code);
             const std::vector<Cell> more = other.firstCells(code);
@@ -53,14 +56,16 @@ public:
                 return a.y != b.y ? a.y < b.y : a.x < b.x;
             });
             m_counts[code] += other.m_counts[code];
+            std::array<Cell, kFirstCells>& first = m_first[code];
             for (std::size_t i = 0; i < cells.size() && i < kFirstCells; ++i)
-                m_first[code * kFirstCells + i] = cells[i];
+                first[i] = cells[i];
         }
     }
 
 private:
     std::vector<std::uint64_t> m_counts;
-    std::vector<Cell> m_first;
+    // The first cells of the codes counted so far: a few codes of the many.
+    std::unordered_map<std::uint32_t, std::array<Cell, kFirstCells>> m_first;
 };
 
 } // namespace checker::detail

@@ -491,7 +491,7 @@ void mergeTallies(ScanTallies& into, const ScanTallies& from) {
         if (into.openFootprints.count(code) == 0 ||
             metBefore(from.openFootprints.firstCells(code).front(),
                       into.openFootprints.firstCells(code).front()))
-            into.firstOpenCell[code] = from.firstOpenCell[code];
+            into.firstOpenCell[code] = from.firstOpenCell.at(code);
     }
     into.ground.merge(from.ground);
     into.unknownObjects.merge(from.unknownObjects);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <system_error>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,7 +41,7 @@ struct ScanTallies {
     CodeTally doors{65536}; // values beyond the index and those of broken actions
     CodeTally openFootprints{65536};
     // The first open cell of the first object of each value with an open footprint.
-    std::vector<Cell> firstOpenCell = std::vector<Cell>(65536);
+    std::unordered_map<std::uint32_t, Cell> firstOpenCell;
 };
 
 struct ScanOutcome {

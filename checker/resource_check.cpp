@@ -43,21 +43,21 @@ struct PictureVerdict {
 class PictureCheck {
 public:
     PictureCheck(const std::string& folder, std::vector<Finding>& findings)
-        : m_folder(folder), m_findings(findings) {}
+        : m_folder(folder), m_confinement(folder), m_findings(findings) {}
 
     // Checks the picture `name` of entry `entry` of `catalogue`; its size
     // when it could be read.
     std::optional<std::pair<int, int>> check(const std::string& catalogue, std::int64_t entry,
                                              const std::string& key, const std::string& name) {
-        const std::string where = shownFile(catalogue);
+        const auto where = [&] { return shownFile(catalogue); };
         const std::string section = entrySection(entry);
-        if (!staysWithin(m_folder, name)) {
+        if (!m_confinement.holds(name)) {
             m_findings.push_back(
                 mapWide(Severity::Error, "picture.outside",
-                        ru("Запись ") + section + ru(" каталога ") + where + ": " + key + " = \"" +
-                            name + ru("\" ведёт за пределы папки ресурсов ") + shownFile(m_folder) +
-                            ru("; файл не проверялся."),
-                        "Entry " + section + " of " + where + ": " + key + " = \"" + name +
+                        ru("Запись ") + section + ru(" каталога ") + where() + ": " + key +
+                            " = \"" + name + ru("\" ведёт за пределы папки ресурсов ") +
+                            shownFile(m_folder) + ru("; файл не проверялся."),
+                        "Entry " + section + " of " + where() + ": " + key + " = \"" + name +
                             "\" leads outside the resource folder " + shownFile(m_folder) +
                             "; the file was not checked."));
             return std::nullopt;
@@ -69,20 +69,20 @@ public:
         const PictureVerdict& verdict = known->second;
         if (verdict.missing) {
             m_findings.push_back(mapWide(Severity::Error, "picture.missing",
-                                         ru("Запись ") + section + ru(" каталога ") + where + ": " +
-                                             key + ru(": файл ") + shownFile(file) +
+                                         ru("Запись ") + section + ru(" каталога ") + where() +
+                                             ": " + key + ru(": файл ") + shownFile(file) +
                                              ru(" не найден."),
-                                         "Entry " + section + " of " + where + ": " + key +
+                                         "Entry " + section + " of " + where() + ": " + key +
                                              ": the file " + shownFile(file) + " does not exist."));
             return std::nullopt;
         }
         if (!verdict.reason.empty()) {
             m_findings.push_back(mapWide(
                 Severity::Error, "picture.unreadable",
-                ru("Запись ") + section + ru(" каталога ") + where + ": " + key + ru(": файл ") +
+                ru("Запись ") + section + ru(" каталога ") + where() + ": " + key + ru(": файл ") +
                     shownFile(file) + ru(" не удалось прочитать: ") + verdict.reason + ".",
-                "Entry " + section + " of " + where + ": " + key + ": the file " + shownFile(file) +
-                    " cannot be read: " + verdict.reasonEnglish + "."));
+                "Entry " + section + " of " + where() + ": " + key + ": the file " +
+                    shownFile(file) + " cannot be read: " + verdict.reasonEnglish + "."));
             return std::nullopt;
         }
         return std::pair{verdict.width, verdict.height};
@@ -91,13 +91,13 @@ public:
 private:
     static PictureVerdict read(const std::string& file) {
         PictureVerdict verdict;
-        if (fsys::probe(file) == fsys::Probe::Missing) {
-            verdict.missing = true;
-            return verdict;
-        }
         // Decoded as the editor decodes it, then dropped: only the verdict and
         // the size are kept.
         const canvas::PictureReading reading = canvas::readPicture(file);
+        if (reading.missing) {
+            verdict.missing = true;
+            return verdict;
+        }
         verdict.reason = reading.reason;
         verdict.reasonEnglish = reading.reasonEnglish;
         verdict.width = reading.image.width();
@@ -106,6 +106,7 @@ private:
     }
 
     const std::string& m_folder;
+    FolderConfinement m_confinement;
     std::vector<Finding>& m_findings;
     std::map<std::string, PictureVerdict> m_verdicts;
 };

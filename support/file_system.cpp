@@ -129,6 +129,91 @@ constexpr std::size_t kMaxSlicesPerCall = 1;
 constexpr std::size_t kMaxSlicesPerCall = IOV_MAX;
 #endif
 
+#ifndef _WIN32
+// The native path of each component of a text, in order, and whether it
+// starts at or past `firstInside` (a component below the application folder).
+template <typename Visit>
+void forEachComponent(std::string_view text, std::size_t firstInside, Visit&& visit) {
+    std::size_t pos = !text.empty() && (text[0] == '\\' || text[0] == '/') ? 1 : 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find_first_of("\\/", pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view component = text.substr(pos, end - pos);
+        const bool inside = pos >= firstInside;
+        pos = end + 1;
+        if (!component.empty())
+            visit(component, inside);
+    }
+}
+
+fs::path rootOf(std::string_view text) {
+    return !text.empty() && (text[0] == '\\' || text[0] == '/') ? fs::path("/") : fs::path();
+}
+
+// The path the text names letter for letter when it exists and no component
+// below the application folder is a link; empty otherwise. Most paths name a
+// file as it is spelt: one look at the whole path, and one at each folder
+// below the application folder, then stand for a look at every component.
+fs::path existingExactPath(std::string_view text, std::size_t firstInside) {
+    fs::path out = rootOf(text);
+    std::vector<fs::path> insideFolders; // the paths of the folders below the application folder
+    bool lastInside = false;
+    forEachComponent(text, firstInside, [&](std::string_view component, bool inside) {
+        if (lastInside)
+            insideFolders.push_back(out);
+        out /= componentPath(component);
+        lastInside = inside && component != "." && component != "..";
+    });
+    if (!out.has_relative_path())
+        return {};
+    const fs::file_type type = entryType(out);
+    if (type == fs::file_type::not_found || (lastInside && type == fs::file_type::symlink))
+        return {};
+    for (const fs::path& folder : insideFolders)
+        if (entryType(folder) == fs::file_type::symlink)
+            return {};
+    return out;
+}
+
+// The path of the text with each component matched on disk: its exact
+// spelling when that exists, else the entry of its folder that equals it
+// without regard to case. Fails when a link below the application folder
+// leads out of it.
+fs::path matchedPath(std::string_view text, std::size_t firstInside, std::error_code& ec) {
+    fs::path out = rootOf(text);
+    fs::path base;         // the application folder's part of `out`
+    bool pastBase = false; // whether `base` is set
+    bool linkPastBase = false;
+    bool matching = true; // false once a component is missing: the rest cannot exist
+    forEachComponent(text, firstInside, [&](std::string_view component, bool inside) {
+        if (inside && !pastBase) {
+            base = out;
+            pastBase = true;
+        }
+        const fs::path exact = out / componentPath(component);
+        if (!matching || component == "." || component == "..") {
+            out = exact;
+            return;
+        }
+        fs::file_type type = entryType(exact);
+        if (type != fs::file_type::not_found) {
+            out = exact;
+        } else if (const fs::path found = findIgnoringCase(out, component); !found.empty()) {
+            out /= found;
+            type = entryType(out);
+        } else {
+            matching = false;
+            out = exact;
+        }
+        linkPastBase = linkPastBase || (pastBase && type == fs::file_type::symlink);
+    });
+    if (linkPastBase && !linksStayInside(base, out, ec))
+        return {};
+    return out;
+}
+#endif
+
 } // namespace
 
 fs::path resolve(std::string_view text, std::error_code& ec) {
@@ -152,47 +237,13 @@ fs::path resolve(std::string_view text, std::error_code& ec) {
         return {};
     return out;
 #else
-    fs::path out;
-    std::size_t pos = 0;
-    if (!text.empty() && (text[0] == '\\' || text[0] == '/')) {
-        out = "/";
-        pos = 1;
+    const std::size_t firstInside = below ? folderLength + 1 : std::string_view::npos;
+    fs::path out = existingExactPath(text, firstInside);
+    if (out.empty()) {
+        out = matchedPath(text, firstInside, ec);
+        if (ec)
+            return {};
     }
-    fs::path base;         // the application folder's part of `out`
-    bool pastBase = false; // whether `base` is set
-    bool linkPastBase = false;
-    bool matching = true; // false once a component is missing: the rest cannot exist
-    while (pos <= text.size()) {
-        if (below && !pastBase && pos > folderLength) {
-            base = out;
-            pastBase = true;
-        }
-        std::size_t end = text.find_first_of("\\/", pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view component = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (component.empty())
-            continue;
-        const fs::path exact = out / componentPath(component);
-        if (!matching || component == "." || component == "..") {
-            out = exact;
-            continue;
-        }
-        fs::file_type type = entryType(exact);
-        if (type != fs::file_type::not_found) {
-            out = exact;
-        } else if (const fs::path found = findIgnoringCase(out, component); !found.empty()) {
-            out /= found;
-            type = entryType(out);
-        } else {
-            matching = false;
-            out = exact;
-        }
-        linkPastBase = linkPastBase || (pastBase && type == fs::file_type::symlink);
-    }
-    if (linkPastBase && !linksStayInside(base, out, ec))
-        return {};
     // Keep a trailing separator: it marks a folder.
     if (!text.empty() && (text.back() == '\\' || text.back() == '/') && out != "/")
         out += "/";
