@@ -130,8 +130,9 @@ constexpr std::size_t kMaxSlicesPerCall = IOV_MAX;
 #endif
 
 #ifndef _WIN32
-// The native path of each component of a text, in order, and whether it
-// starts at or past `firstInside` (a component below the application folder).
+// Calls visit(component, inside) for each component of a text, in order;
+// `inside` when it starts at or past `firstInside` (below the application
+// folder).
 template <typename Visit>
 void forEachComponent(std::string_view text, std::size_t firstInside, Visit&& visit) {
     std::size_t pos = !text.empty() && (text[0] == '\\' || text[0] == '/') ? 1 : 0;
